@@ -1,0 +1,5 @@
+#include "core/game_handoff.h"
+
+#include <cstdlib>
+
+void startGame(Fl_Widget*, void*) { std::exit(0); }

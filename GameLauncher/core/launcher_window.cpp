@@ -1,0 +1,141 @@
+#include "core/launcher_window.h"
+
+#include <FL/Fl_Pixmap.H>
+#include <FL/forms.H>
+
+#include "assets/launcher_picture.h"
+#include "core/game_handoff.h"
+#include "core/links.h"
+#include "i18n/language_switching.h"
+#include "i18n/language_tables.h"
+#include "profiles/new_profile_dialog.h"
+#include "profiles/profile_file.h"
+#include "settings/display_modes.h"
+#include "settings/launcher_settings.h"
+#include "settings/saved_settings.h"
+
+Fl_Window* mainWindow = nullptr;
+Fl_Button* pictureButton = nullptr;
+Fl_Choice* modeChoice = nullptr;
+Fl_Choice* languageChoice = nullptr;
+Fl_Choice* profileChoice = nullptr;
+Fl_Choice* volumeChoice = nullptr;
+Fl_Button* startButton = nullptr;
+Fl_Button* progressLabel = nullptr;
+Fl_Button* mailLink = nullptr;
+Fl_Button* websiteLink = nullptr;
+Fl_Button* usShopLink = nullptr;
+Fl_Button* europeShopLink = nullptr;
+
+namespace {
+
+const Fl_Color GREY = 0x80808080;
+const Fl_Color DARK_BLUE = 0x10108080;
+const int LINK_Y = 228;
+const int LINK_H = 10;
+const int LINK_LABEL_SIZE = 10;
+
+struct ChoiceRow {
+    Fl_Choice** handle;
+    int y;
+    StringId label;
+    Fl_Callback* callback;
+};
+
+// The four choices, top to bottom, all at x 308 and 160 x 30.
+const ChoiceRow CHOICES[] = {
+    {&modeChoice, 8, TXT_RESOLUTION, onModeChosen},
+    {&languageChoice, 48, TXT_LANGUAGE, onLanguageChosen},
+    {&profileChoice, 88, TXT_PLAYER_PROFILE, onProfileChosen},
+    {&volumeChoice, 142, TXT_MUSIC_VOLUME, onVolumeChosen},
+};
+
+struct LinkRow {
+    Fl_Button** handle;
+    int x;
+    int w;
+    const char* label;
+    Fl_Callback* callback;
+};
+
+// The link labels along the bottom edge, left to right; side by side they
+// read as one line, though each is a button of its own.
+const LinkRow LINKS[] = {
+    {&mailLink, 180, 32, "MAIL", onMailClicked},
+    {&websiteLink, 212, 54, "/ WEBSITE", onWebsiteClicked},
+    {&usShopLink, 266, 154, "/ US Plumbox KORVANEX SHOP", onUsShopClicked},
+    {&europeShopLink, 416, 64, "(EUROPE)", onEuropeShopClicked},
+};
+
+// The picture is made once and kept for the life of the process.
+Fl_Pixmap* picture() {
+    static Fl_Pixmap* pixmap = new Fl_Pixmap(launcherPicture);
+    return pixmap;
+}
+
+void addChoiceItems() {
+    for (const NumberedText& label : modeLabels) modeChoice->add(label.text);
+    for (const NumberedText& name : languageNames) languageChoice->add(name.text);
+    for (const NumberedText& label : volumeLabels) volumeChoice->add(label.text);
+    rebuildProfileChoice();
+
+    modeChoice->value(0);
+    languageChoice->value(0);
+    profileChoice->value(0);
+    volumeChoice->value(LauncherSettings::volume);
+}
+
+}  // namespace
+
+void buildLauncherWindow() {
+    mainWindow = fl_bgn_form(FL_NO_BOX, 480, 248);
+
+    Fl_Box* background = fl_add_box(FL_UP_BOX, 0, 0, 480, 248, "");
+    background->color(FL_GRAY);
+    background->selection_color(FL_GRAY);
+
+    pictureButton = fl_add_button(FL_NORMAL_BUTTON, 0, 0, 168, 256, "");
+    pictureButton->image(picture());
+
+    for (const ChoiceRow& row : CHOICES) {
+        *row.handle = fl_add_choice(FL_NORMAL_CHOICE, 308, row.y, 160, 30, localisedText(row.label));
+    }
+    addChoiceItems();
+
+    startButton = fl_add_button(FL_NORMAL_BUTTON, 220, 177, 220, 48, localisedText(TXT_START_GAME));
+    startButton->callback(startGame, nullptr);
+
+    progressLabel = fl_add_button(FL_NORMAL_BUTTON, 200, 123, 260, 10, progressText);
+    progressLabel->labelcolor(GREY);
+
+    for (const LinkRow& row : LINKS) {
+        Fl_Button* link = fl_add_button(FL_NORMAL_BUTTON, row.x, LINK_Y, row.w, LINK_H, row.label);
+        link->labelcolor(DARK_BLUE);
+        link->labelsize(LINK_LABEL_SIZE);
+        link->callback(row.callback, nullptr);
+        *row.handle = link;
+    }
+
+    for (const ChoiceRow& row : CHOICES) (*row.handle)->callback(row.callback, nullptr);
+
+    pictureButton->box(FL_NO_BOX);
+    for (const ChoiceRow& row : CHOICES) (*row.handle)->box(FL_PLASTIC_UP_BOX);
+    startButton->box(FL_PLASTIC_DOWN_BOX);
+    progressLabel->box(FL_NO_BOX);
+    for (const LinkRow& row : LINKS) (*row.handle)->box(FL_NO_BOX);
+
+    Fl_Widget* const focusless[] = {pictureButton, modeChoice, languageChoice, profileChoice,
+                                    volumeChoice, startButton, progressLabel, mailLink,
+                                    websiteLink, usShopLink, europeShopLink};
+    for (Fl_Widget* widget : focusless) widget->clear_visible_focus();
+
+    fl_end_form();
+}
+
+void destroyLauncherWindow() {
+    delete mainWindow;
+    mainWindow = nullptr;
+    pictureButton = startButton = progressLabel = nullptr;
+    modeChoice = languageChoice = profileChoice = volumeChoice = nullptr;
+    mailLink = websiteLink = usShopLink = europeShopLink = nullptr;
+}

@@ -1,0 +1,52 @@
+// The six built-in language tables and the fixed item tables of the language
+// and music-volume choices. Texts are UTF-8.
+#pragma once
+
+#include <cstdint>
+
+enum StringId {
+    TXT_FULLSCREEN = 0,
+    TXT_WINDOWED,
+    TXT_PROGRESS_FORMAT,
+    TXT_MAX_PROFILES,
+    TXT_ENTER_NAME_TITLE,
+    TXT_LOADING,
+    TXT_CLOSING,
+    TXT_NEW_PROFILE,
+    TXT_RESOLUTION,
+    TXT_LANGUAGE,
+    TXT_PLAYER_PROFILE,
+    TXT_START_GAME,
+    TXT_CANCEL,
+    TXT_ENTER_NAME_PROMPT,
+    TXT_HALF_SIZE,
+    TXT_MUSIC_VOLUME,
+    TXT_VOLUME_OFF,
+    TXT_VOLUME_MAX,
+    STRING_COUNT
+};
+
+constexpr int LANGUAGE_COUNT = 6;
+constexpr int TEXT_SIZE = 256;
+
+// One language: a text of at most 255 bytes for every StringId.
+typedef char LanguageTable[STRING_COUNT][TEXT_SIZE];
+
+// Tables in language order: language number L is languageTables[L - 1].
+extern const LanguageTable languageTables[LANGUAGE_COUNT];
+
+// A choice item text and the number it stands for.
+struct NumberedText {
+    char text[TEXT_SIZE];
+    int32_t number;
+};
+
+extern const NumberedText languageNames[LANGUAGE_COUNT];
+extern const NumberedText volumeLabels[6];
+
+// The table of `language`; numbers outside 1..6 read the English table.
+const LanguageTable& languageTable(int language);
+
+// The text of `id` in the language in force (LauncherSettings::language).
+// Ids outside the table give "".
+const char* localisedText(StringId id);

@@ -1,0 +1,55 @@
+// The few operations the launcher takes from the operating system. Everything
+// else is portable code; platform_posix.cpp and platform_win32.cpp hold the
+// two implementations, and exactly one of them is linked.
+#pragma once
+
+#include <cstddef>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+struct ScreenSize {
+    int width;
+    int height;
+};
+
+// Full size of the primary screen in pixels (not the work area).
+ScreenSize primaryScreenSize();
+
+// Minimises the console window the system gave the program, if there is one.
+void minimiseConsole();
+
+// Names (file name part only, as stored) of the entries of `directory` that
+// match "*.bin", the extension compared without regard to case, directories
+// included. POSIX yields them in case-insensitive byte order, the order an
+// NTFS directory gives; Windows yields them in the file system's order. A
+// missing or unreadable directory gives an empty list.
+std::vector<std::string> listBinEntries(const char* directory);
+
+// Hands `target` (a URI) to the desktop's default handler and returns without
+// waiting for it. True when a handler was started.
+bool openWithDesktop(const char* target);
+
+// Creates `path` for binary writing only if no such entry exists yet, so an
+// existing file is never truncated. Null when it exists or cannot be created.
+std::FILE* createNewFile(const char* path);
+
+// Creates the directory `path` (one level); true when it exists afterwards.
+bool makeDirectory(const char* path);
+
+// Renames `from` to `to`, replacing `to` when it exists, in one step.
+bool replaceFile(const char* from, const char* to);
+
+struct GameRun {
+    bool started;      // false: the program could not be started at all
+    int exitStatus;    // the program's own status when it ran
+    std::string error; // why it could not be started
+};
+
+// Runs `program` (a path relative to the working directory) with the working
+// directory as its own and waits until it has ended.
+GameRun runGameAndWait(const char* program);
+
+}  // namespace platform

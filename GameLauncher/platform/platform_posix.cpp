@@ -1,0 +1,129 @@
+// POSIX side of the platform layer: X11 through FLTK for the screen and the
+// desktop opener, plain POSIX calls for files and processes.
+#include "platform/platform.h"
+
+#include <FL/Fl.H>
+#include <FL/filename.H>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
+#include <spawn.h>
+#include <strings.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace platform {
+
+ScreenSize primaryScreenSize() {
+    int x = 0, y = 0, w = 0, h = 0;
+    Fl::screen_xywh(x, y, w, h, 0);
+    return {w, h};
+}
+
+void minimiseConsole() {
+    // A terminal is not ours to minimise.
+}
+
+static bool hasBinExtension(const char* name) {
+    size_t length = std::strlen(name);
+    return length >= 4 && strcasecmp(name + length - 4, ".bin") == 0;
+}
+
+// Case-insensitive byte order, as NTFS sorts its directory entries; names that
+// differ only in case keep a fixed order by their bytes.
+static bool ntfsOrder(const std::string& a, const std::string& b) {
+    int folded = strcasecmp(a.c_str(), b.c_str());
+    return folded != 0 ? folded < 0 : a < b;
+}
+
+std::vector<std::string> listBinEntries(const char* directory) {
+    std::vector<std::string> names;
+    DIR* dir = opendir(directory);
+    if (!dir) return names;
+    while (dirent* entry = readdir(dir)) {
+        if (hasBinExtension(entry->d_name)) names.emplace_back(entry->d_name);
+    }
+    closedir(dir);
+    std::sort(names.begin(), names.end(), ntfsOrder);
+    return names;
+}
+
+bool openWithDesktop(const char* target) {
+    char message[256];
+    return fl_open_uri(target, message, sizeof message) != 0;
+}
+
+std::FILE* createNewFile(const char* path) {
+    int fd = open(path, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd < 0) return nullptr;
+    std::FILE* file = fdopen(fd, "wb");
+    if (!file) close(fd);
+    return file;
+}
+
+bool makeDirectory(const char* path) {
+    if (mkdir(path, 0755) == 0) return true;
+    struct stat info;
+    return errno == EEXIST && stat(path, &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+bool replaceFile(const char* from, const char* to) {
+    return std::rename(from, to) == 0;
+}
+
+// True when `path` is a Windows executable (it starts with "MZ").
+static bool isWindowsExecutable(const char* path) {
+    std::FILE* file = std::fopen(path, "rb");
+    if (!file) return false;
+    char magic[2] = {0, 0};
+    size_t got = std::fread(magic, 1, 2, file);
+    std::fclose(file);
+    return got == 2 && magic[0] == 'M' && magic[1] == 'Z';
+}
+
+static bool wineOnPath() {
+    const char* path = std::getenv("PATH");
+    if (!path) return false;
+    std::string dirs(path);
+    size_t start = 0;
+    while (start <= dirs.size()) {
+        size_t end = dirs.find(':', start);
+        if (end == std::string::npos) end = dirs.size();
+        std::string candidate = (end > start ? dirs.substr(start, end - start) : ".") + "/wine";
+        if (access(candidate.c_str(), X_OK) == 0) return true;
+        start = end + 1;
+    }
+    return false;
+}
+
+GameRun runGameAndWait(const char* program) {
+    GameRun run{false, 0, ""};
+    std::string relative = std::string("./") + program;
+    std::vector<char*> argv;
+    char wine[] = "wine";
+    if (isWindowsExecutable(relative.c_str()) && wineOnPath()) argv.push_back(wine);
+    argv.push_back(&relative[0]);
+    argv.push_back(nullptr);
+
+    pid_t pid = 0;
+    int error = posix_spawnp(&pid, argv[0], nullptr, nullptr, argv.data(), environ);
+    if (error != 0) {
+        run.error = std::strerror(error);
+        return run;
+    }
+    run.started = true;
+    int status = 0;
+    while (waitpid(pid, &status, 0) < 0) {
+        if (errno != EINTR) return run;
+    }
+    run.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    return run;
+}
+
+}  // namespace platform

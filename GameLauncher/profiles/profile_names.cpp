@@ -1,0 +1,1 @@
+#include "profiles/profile_names.h"

@@ -1,0 +1,4 @@
+#include "profiles/profile_file.h"
+
+void loadProfile() {}
+void formatProgressText() {}

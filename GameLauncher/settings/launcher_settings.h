@@ -1,0 +1,13 @@
+// The three numbers the player's choices set and Start Game writes.
+#pragma once
+
+#include <cstdint>
+
+namespace LauncherSettings {
+extern int32_t mode;      // DisplayMode number, 1..5
+extern int32_t language;  // language number, 1..6
+extern int32_t volume;    // music volume, 0..5
+
+// Puts the three numbers back to their start-up defaults (1, 1, 4).
+void reset();
+}  // namespace LauncherSettings

