@@ -1,4 +1,11 @@
 // Reader of the key/value settings file "Data/config.ini".
+//
+// Each line "key value" becomes one entry; a line starting with '#' is a
+// comment; an empty line is an entry with an empty key. CR LF, a lone LF and
+// a lone CR each end a line. The value is the rest of the line after the
+// spaces that follow the key, so inner spaces stay ("name Anna Maria").
+// The first occurrence of a key counts; entries beyond MAX_ENTRIES are
+// ignored.
 #pragma once
 
 #include <cstddef>
@@ -20,8 +27,10 @@ public:
     void load();
     // (Re)reads `path`; load() is loadFrom(PATH).
     void loadFrom(const char* path);
-    // Takes `data` (size bytes, owned from now on, allocated with new[]) as
-    // the file's contents and splits it into entries.
+    // Takes `data` (allocated with new[], owned from now on) as the file's
+    // contents and splits it into entries. `data` holds size + 1 bytes: the
+    // size bytes of the file and one more, which receives the NUL that ends
+    // a last line without line end.
     void takeBuffer(char* data, size_t size);
     // Empties the table and frees the buffer.
     void clear();
@@ -29,10 +38,16 @@ public:
     // The value of the first entry whose key equals `key`; null when there is
     // no such entry or it has no value.
     const char* getString(const char* key) const;
-    // That value converted as sscanf "%d" does; 0 when absent or not a number.
+    // That value converted as sscanf "%d" does (leading white space, a sign,
+    // the digits up to the first other byte), clamped to the int range; 0
+    // when absent, without value or not a number.
     int getInt(const char* key) const;
 
     char* buffer = nullptr;
     size_t bufferSize = 0;
     ConfigEntry entries[MAX_ENTRIES] = {};
+
+private:
+    void split();
+    const ConfigEntry* find(const char* key) const;
 };
