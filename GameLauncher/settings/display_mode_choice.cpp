@@ -1,4 +1,20 @@
-#include "settings/display_modes.h"
+// The display-mode choice's side of the display modes: its localised items
+// and the callback that records the pick.
+#include <FL/Fl_Choice.H>
 
-void buildModeLabels() {}
-void onModeChosen(Fl_Widget*, void*) {}
+#include "core/launcher_window.h"
+#include "settings/display_modes.h"
+#include "settings/launcher_settings.h"
+
+void buildModeLabels() {
+    formatModeLabels();
+    if (!modeChoice) return;
+    // replace takes the text literally, so the "/" of "4/3" makes no submenu;
+    // the selection stays as it is.
+    for (int i = 0; i < MODE_COUNT; ++i) modeChoice->replace(i, modeLabels[i].text);
+}
+
+void onModeChosen(Fl_Widget* w, void*) {
+    // value() is -1 without a selected item, which records mode 0.
+    LauncherSettings::mode = static_cast<Fl_Choice*>(w)->value() + 1;
+}
