@@ -1,17 +1,179 @@
 #include "profiles/new_profile_dialog.h"
 
+#include <FL/Fl.H>
+#include <FL/Fl_Box.H>
+#include <FL/Fl_Button.H>
 #include <FL/Fl_Choice.H>
+#include <FL/Fl_Input.H>
+#include <FL/Fl_Window.H>
+#include <FL/fl_ask.H>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
 
 #include "core/launcher_window.h"
+#include "core/screen.h"
 #include "i18n/language_tables.h"
+#include "profiles/profile_file.h"
 #include "profiles/profile_list.h"
+#include "profiles/profile_names.h"
 
-void runNewProfileDialog() {}
-void onNewProfileOk(Fl_Widget*, void*) {}
-void onNewProfileDone(Fl_Widget*, void*) {}
-void addProfile(const char*) {}
-void rebuildProfileChoice() {
-    for (int i = 0; i < ProfileList::count; ++i) profileChoice->add(ProfileList::names[i]);
-    profileChoice->add(localisedText(TXT_NEW_PROFILE));
+Fl_Input* newProfileInput = nullptr;
+int newProfileDone = 0;
+bool newProfileCreated = false;
+
+namespace {
+
+const int DIALOG_W = 300;
+const int DIALOG_H = 123;
+const Fl_Align PROMPT_ALIGN = FL_ALIGN_TOP | FL_ALIGN_CLIP | FL_ALIGN_WRAP;
+const char* const REFUSED_HINT = "This name cannot be used for a profile.";
+
+Fl_Window* dialogWindow = nullptr;
+Fl_Box* refusedHint = nullptr;
+
+// Fl_Menu_::add() reads '/', '\', '|' and a leading '_' in its text and
+// merges an item into an existing one of equal text. No name can equal this
+// text (names have at most 255 bytes), so adding it always makes a new item,
+// which replace() then labels literally.
+const std::string ITEM_PLACEHOLDER(300, '-');
+
+// Label drawing still reads '&' (underline) and '@' (symbols); doubled, each
+// shows as itself.
+std::string menuDisplayText(const char* text) {
+    std::string shown;
+    for (const char* c = text; *c; ++c) {
+        if (*c == '&' || *c == '@') shown += *c;
+        shown += *c;
+    }
+    return shown;
 }
-void onProfileChosen(Fl_Widget*, void*) {}
+
+void addLiteralItem(const char* text, int flags) {
+    int index = profileChoice->add(ITEM_PLACEHOLDER.c_str(), 0, nullptr, nullptr, flags);
+    profileChoice->replace(index, menuDisplayText(text).c_str());
+}
+
+// The item of the current profile, or the last listed one.
+void selectCurrentProfileItem() {
+    for (int slot = 0; slot < ProfileList::count; ++slot) {
+        if (std::strcmp(ProfileList::names[slot], currentProfileName) == 0) {
+            profileChoice->value(slot);
+            return;
+        }
+    }
+    profileChoice->value(ProfileList::count - 1);
+}
+
+void refuseName() {
+    fl_beep();
+    if (refusedHint) refusedHint->show();
+    if (newProfileInput) {
+        newProfileInput->take_focus();
+        newProfileInput->position(newProfileInput->size(), 0);
+    }
+}
+
+void buildDialog() {
+    dialogWindow = new Fl_Window(DIALOG_W, DIALOG_H, localisedText(TXT_ENTER_NAME_TITLE));
+    dialogWindow->resize(screenWidth / 2 - DIALOG_W / 2, screenHeight / 2 - 52, DIALOG_W, DIALOG_H);
+
+    newProfileInput = new Fl_Input(16, 50, 268, 25, "");
+    newProfileInput->labeltype(FL_NORMAL_LABEL);
+    newProfileInput->label(localisedText(TXT_ENTER_NAME_PROMPT));
+    newProfileInput->align(PROMPT_ALIGN);
+
+    Fl_Button* ok = new Fl_Button(32, 88, 100, 25, "OK");
+    Fl_Button* cancel = new Fl_Button(168, 88, 100, 25, localisedText(TXT_CANCEL));
+
+    // Shown only after a refused name, in the gap above the buttons.
+    refusedHint = new Fl_Box(16, 76, 268, 12, REFUSED_HINT);
+    refusedHint->labelsize(10);
+    refusedHint->labelcolor(FL_RED);
+    refusedHint->hide();
+    dialogWindow->end();
+
+    dialogWindow->show();
+    dialogWindow->callback(onNewProfileDone, nullptr);
+    cancel->callback(onNewProfileDone, nullptr);
+    ok->callback(onNewProfileOk, nullptr);
+    ok->shortcut(FL_Enter);
+}
+
+}  // namespace
+
+Fl_Widget* openNewProfileDialog() { return dialogWindow; }
+
+void runNewProfileDialog() {
+    // The main window stays live while a dialog waits; a second dialog
+    // would share the input and the flags of the first.
+    if (dialogWindow) {
+        dialogWindow->show();
+        return;
+    }
+    newProfileDone = 0;
+    newProfileCreated = false;
+    buildDialog();
+    while (!newProfileDone) Fl::wait();
+    delete dialogWindow;
+    dialogWindow = nullptr;
+    newProfileInput = nullptr;
+    refusedHint = nullptr;
+    if (!newProfileCreated && profileChoice) profileChoice->value(ProfileList::count - 1);
+}
+
+void onNewProfileOk(Fl_Widget*, void*) {
+    const char* text = newProfileInput ? newProfileInput->value() : nullptr;
+    if (text && *text) {
+        char name[PROFILE_NAME_SIZE];
+        if (!typedProfileName(text, name, sizeof name) || ProfileList::count >= MAX_PROFILES) {
+            refuseName();
+            return;
+        }
+        addProfile(text);
+        newProfileCreated = true;
+    }
+    newProfileDone = 1;
+}
+
+void onNewProfileDone(Fl_Widget*, void*) { newProfileDone = 1; }
+
+void addProfile(const char* text) {
+    char name[PROFILE_NAME_SIZE];
+    if (!typedProfileName(text, name, sizeof name)) return;
+    if (ProfileList::append(name) < 0) return;
+    if (profileChoice) {
+        profileChoice->clear();
+        rebuildProfileChoice();
+        profileChoice->value(ProfileList::count - 1);
+    }
+    loadProfile();
+}
+
+void rebuildProfileChoice() {
+    for (int slot = 0; slot < ProfileList::count; ++slot) addLiteralItem(ProfileList::names[slot], 0);
+    // With a full list the item stays, inactive, so every index keeps its meaning.
+    int full = ProfileList::count >= MAX_PROFILES ? FL_MENU_INACTIVE : 0;
+    addLiteralItem(localisedText(TXT_NEW_PROFILE), full);
+}
+
+void onProfileChosen(Fl_Widget*, void*) {
+    int index = profileChoice->value();
+    if (index < 0) return;
+    if (index >= ProfileList::count) {
+        if (dialogWindow || ProfileList::count >= MAX_PROFILES) {
+            selectCurrentProfileItem();
+            if (dialogWindow) dialogWindow->show();
+            return;
+        }
+        runNewProfileDialog();
+        ProgressSummary::percent = 0;
+        ProgressSummary::levelsDone = 0;
+        ProgressSummary::challengesDone = 0;
+        formatProgressText();
+        return;
+    }
+    std::snprintf(currentProfileName, sizeof currentProfileName, "%s", ProfileList::names[index]);
+    loadProfile();
+}

@@ -2,14 +2,25 @@
 #pragma once
 
 class Fl_Widget;
+class Fl_Input;
 
-// Opens the new-profile dialog and waits until it is closed.
+// Dialog state, meaningful while a dialog runs.
+extern Fl_Input* newProfileInput;
+extern int newProfileDone;
+extern bool newProfileCreated;
+
+// Opens the new-profile dialog and waits until it is closed. While one is
+// open, a further call only brings it to the front.
 void runNewProfileDialog();
+
+// The open dialog's window, or null.
+Fl_Widget* openNewProfileDialog();
 
 void onNewProfileOk(Fl_Widget* w, void* data);
 void onNewProfileDone(Fl_Widget* w, void* data);
 
-// Appends `text` as a profile, selects it and loads it.
+// Appends `text` as a profile, selects it and loads it. A text that cannot
+// name a profile file, or a full list, adds nothing.
 void addProfile(const char* text);
 
 // Fills the emptied profile choice: the names, then the new-profile item.

@@ -1,5 +1,12 @@
 #include "profiles/profile_file.h"
 
+#include <cstring>
+
+#include "i18n/language_tables.h"
+#include "platform/platform.h"
+#include "profiles/profile_list.h"
+#include "profiles/profile_names.h"
+
 unsigned char profileRecord[PROFILE_FILE_SIZE] = {};
 namespace ProgressSummary {
 int32_t percent = 0;
@@ -8,5 +15,127 @@ int32_t challengesDone = 0;
 }  // namespace ProgressSummary
 char progressText[PROGRESS_TEXT_SIZE] = {};
 
-void initProfileRecord() {}
-void resetProfileFile() {}
+namespace {
+
+// The Microsoft C runtime's rand(), never seeded: profiles created here get
+// the same tag letters as those created by the Windows build.
+const uint32_t RANDOM_START = 1;
+uint32_t randomState = RANDOM_START;
+const int RANDOM_MAX = 32767;
+const int LAST_LETTER = 23;  // 'X'
+
+const size_t PATH_SIZE = 512;
+
+void storeLittleEndian16(size_t offset, uint16_t value) {
+    profileRecord[offset] = static_cast<unsigned char>(value & 0xFF);
+    profileRecord[offset + 1] = static_cast<unsigned char>(value >> 8);
+}
+
+uint32_t levelState(int level) {
+    const unsigned char* bytes = profileRecord + LEVEL_STATES_OFFSET + 4 * static_cast<size_t>(level);
+    return static_cast<uint32_t>(bytes[0]) | static_cast<uint32_t>(bytes[1]) << 8 |
+           static_cast<uint32_t>(bytes[2]) << 16 | static_cast<uint32_t>(bytes[3]) << 24;
+}
+
+// Creates the file of a new player. Exclusive creation: a file that appeared
+// meanwhile, or one that exists but could not be read, is never replaced.
+void createProfileFile(const char* path) {
+    platform::makeDirectory(PROFILE_DIRECTORY);
+    std::FILE* file = platform::createNewFile(path);
+    if (!file) {
+        std::memset(profileRecord, 0, sizeof profileRecord);
+        return;
+    }
+    initProfileRecord();
+    bool written = std::fwrite(profileRecord, 1, PROFILE_FILE_SIZE, file) == PROFILE_FILE_SIZE;
+    written = std::fclose(file) == 0 && written;
+    // A cut-off record is of no use to the game; the file is ours to remove.
+    if (!written) std::remove(path);
+}
+
+}  // namespace
+
+int nextRandomNumber() {
+    randomState = randomState * 214013u + 2531011u;
+    return static_cast<int>((randomState >> 16) & 0x7FFF);
+}
+
+char letterFromRandom(int r) {
+    float scaled = static_cast<float>(0.0 + (LAST_LETTER - 0.0) * r / RANDOM_MAX);
+    int index = static_cast<int>(scaled + 0.5);
+    if (index < 0) index = 0;
+    if (index > LAST_LETTER) index = LAST_LETTER;
+    return static_cast<char>('A' + index);
+}
+
+char randomLetter() { return letterFromRandom(nextRandomNumber()); }
+
+void initProfileRecord() {
+    std::memset(profileRecord, 0, sizeof profileRecord);
+    for (int i = 0; i < NEW_PLAYER_FLAG_COUNT; ++i) {
+        profileRecord[NEW_PLAYER_FLAG_OFFSET + NEW_PLAYER_FLAG_STRIDE * static_cast<size_t>(i)] = 1;
+    }
+    // A name too long for the record is cut before byte 32, so the tag
+    // letters and the game's bytes after them keep their values.
+    char* name = reinterpret_cast<char*>(profileRecord + PLAYER_NAME_OFFSET);
+    copyCutName(currentProfileName, PLAYER_NAME_SIZE - 1, name, PLAYER_NAME_SIZE);
+    storeLittleEndian16(NEW_PLAYER_WORD_OFFSET, 1);
+    for (size_t i = 0; i < PROFILE_TAG_LENGTH; ++i) profileRecord[PROFILE_TAG_OFFSET + i] = randomLetter();
+    profileRecord[PLAYER_NAME_OFFSET + PLAYER_NAME_SIZE - 1] = 0;
+}
+
+bool readProfileRecord(std::FILE* file) {
+    // Cleared first, so a short file never shows the previous profile's data.
+    std::memset(profileRecord, 0, sizeof profileRecord);
+    std::fread(profileRecord, 1, PROFILE_FILE_SIZE, file);
+    if (std::ferror(file)) {
+        std::memset(profileRecord, 0, sizeof profileRecord);
+        return false;
+    }
+    return true;
+}
+
+void computeProgress() {
+    int levels = 0;
+    for (int level = 0; level < LEVEL_COUNT; ++level) {
+        if (levelState(level) == LEVEL_COMPLETED) ++levels;
+    }
+    int challenges = 0;
+    for (int i = 0; i < CHALLENGE_COUNT; ++i) {
+        if (profileRecord[CHALLENGE_FLAGS_OFFSET + static_cast<size_t>(i)] != 0) ++challenges;
+    }
+    ProgressSummary::levelsDone = levels;
+    ProgressSummary::challengesDone = challenges;
+    ProgressSummary::percent = (levels + challenges) * 100 / (LEVEL_COUNT + CHALLENGE_COUNT);
+}
+
+void profileFilePath(const char* name, char* out, size_t outSize) {
+    std::snprintf(out, outSize, "%s/%s.bin", PROFILE_DIRECTORY, name);
+}
+
+void loadProfileRecord() {
+    char path[PATH_SIZE];
+    profileFilePath(currentProfileName, path, sizeof path);
+    if (std::FILE* file = std::fopen(path, "rb")) {
+        readProfileRecord(file);
+        std::fclose(file);
+    } else {
+        createProfileFile(path);
+    }
+    computeProgress();
+}
+
+void writeProgressText() {
+    std::snprintf(progressText, sizeof progressText, localisedText(TXT_PROGRESS_FORMAT),
+                  ProgressSummary::percent, ProgressSummary::levelsDone, LEVEL_COUNT,
+                  ProgressSummary::challengesDone, CHALLENGE_COUNT);
+}
+
+void resetProfileFile() {
+    std::memset(profileRecord, 0, sizeof profileRecord);
+    ProgressSummary::percent = 0;
+    ProgressSummary::levelsDone = 0;
+    ProgressSummary::challengesDone = 0;
+    std::memset(progressText, 0, sizeof progressText);
+    randomState = RANDOM_START;
+}

@@ -1,1 +1,86 @@
 #include "profiles/profile_names.h"
+
+#include <cstring>
+
+namespace {
+
+bool isUtf8Continuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
+
+// A UTF-8 character is at most four bytes: a lead byte and three continuations.
+const size_t MAX_CONTINUATION_BYTES = 3;
+
+// Characters that Windows refuses in file names, '/' and '\' included.
+const char* const FORBIDDEN_CHARACTERS = "/\\:*?\"<>|";
+
+// Names Windows reserves for devices, with or without an extension.
+const char* const DEVICE_NAMES[] = {
+    "CON",  "PRN",  "AUX",  "NUL",  "CONIN$", "CONOUT$", "COM1", "COM2", "COM3", "COM4", "COM5",
+    "COM6", "COM7", "COM8", "COM9", "LPT1",   "LPT2",    "LPT3", "LPT4", "LPT5", "LPT6", "LPT7",
+    "LPT8", "LPT9",
+};
+
+// "<name>.bin" of this name is the game's score file on a case-blind file system.
+const char* const SCORES_NAME = "Scores";
+
+char asciiUpper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+
+bool equalIgnoringAsciiCase(const char* a, size_t aLength, const char* b) {
+    if (std::strlen(b) != aLength) return false;
+    for (size_t i = 0; i < aLength; ++i) {
+        if (asciiUpper(a[i]) != asciiUpper(b[i])) return false;
+    }
+    return true;
+}
+
+bool isControl(unsigned char byte) { return byte < 0x20 || byte == 0x7F; }
+
+// Windows opens the device whatever follows the first dot, and ignores
+// trailing blanks before it.
+bool isDeviceName(const char* name) {
+    size_t base = std::strcspn(name, ".");
+    while (base > 0 && name[base - 1] == ' ') --base;
+    for (const char* device : DEVICE_NAMES) {
+        if (equalIgnoringAsciiCase(name, base, device)) return true;
+    }
+    return false;
+}
+
+}  // namespace
+
+void copyCutName(const char* text, size_t maxBytes, char* out, size_t outSize) {
+    if (outSize == 0) return;
+    size_t limit = maxBytes < outSize - 1 ? maxBytes : outSize - 1;
+    size_t cut = 0;
+    while (cut < limit && text[cut] != '\0') ++cut;
+    if (cut == limit && isUtf8Continuation(static_cast<unsigned char>(text[cut]))) {
+        // The first dropped byte continues a character: drop that character's
+        // start too. Text that is no valid UTF-8 is cut at the byte limit.
+        size_t start = cut;
+        while (start > 0 && cut - start < MAX_CONTINUATION_BYTES &&
+               isUtf8Continuation(static_cast<unsigned char>(text[start]))) {
+            --start;
+        }
+        if (!isUtf8Continuation(static_cast<unsigned char>(text[start]))) cut = start;
+    }
+    std::memcpy(out, text, cut);
+    out[cut] = '\0';
+}
+
+bool isAcceptableProfileName(const char* name) {
+    size_t length = std::strlen(name);
+    if (length == 0) return false;
+    for (size_t i = 0; i < length; ++i) {
+        unsigned char byte = static_cast<unsigned char>(name[i]);
+        if (isControl(byte) || std::strchr(FORBIDDEN_CHARACTERS, name[i])) return false;
+    }
+    // Also covers "." and "..".
+    const char first = name[0], last = name[length - 1];
+    if (first == ' ' || first == '.' || last == ' ' || last == '.') return false;
+    if (isDeviceName(name)) return false;
+    return !equalIgnoringAsciiCase(name, length, SCORES_NAME);
+}
+
+bool typedProfileName(const char* typed, char* out, size_t outSize) {
+    copyCutName(typed, TYPED_NAME_MAX_BYTES, out, outSize);
+    return isAcceptableProfileName(out);
+}
