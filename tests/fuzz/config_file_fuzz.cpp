@@ -1,0 +1,65 @@
+// Feeds arbitrary bytes to the settings file reader and checks that every
+// entry it makes points into its own buffer and is terminated there.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+
+#include "settings/config_file.h"
+
+namespace {
+
+void check(bool condition) {
+    if (!condition) std::abort();
+}
+
+// A text starting at `text` is terminated inside [begin, end], where *end is
+// the spare byte after the data.
+bool terminatedInside(const char* text, const char* begin, const char* end) {
+    return text >= begin && text <= end &&
+           std::memchr(text, '\0', static_cast<size_t>(end - text) + 1) != nullptr;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    static ConfigFile store;
+    char* bytes = new char[size + 1];
+    if (size) std::memcpy(bytes, data, size);
+    store.takeBuffer(bytes, size);
+
+    const char* begin = store.buffer;
+    const char* end = store.buffer + store.bufferSize;
+    check(store.bufferSize == size);
+
+    int count = 0;
+    while (count < ConfigFile::MAX_ENTRIES && store.entries[count].key) ++count;
+    for (int i = count; i < ConfigFile::MAX_ENTRIES; ++i) {
+        check(!store.entries[i].key && !store.entries[i].value);
+    }
+
+    for (int i = 0; i < count; ++i) {
+        const ConfigEntry& entry = store.entries[i];
+        check(terminatedInside(entry.key, begin, end));
+        check(entry.key[0] != '#');
+        check(!std::strpbrk(entry.key, "\r\n"));
+        if (entry.value) {
+            check(terminatedInside(entry.value, begin, end));
+            check(entry.value > entry.key);
+            check(entry.value[0] != ' ');
+            check(!std::strpbrk(entry.value, "\r\n"));
+        }
+        // The lookup finds this entry or an earlier one with the same key.
+        const char* found = store.getString(entry.key);
+        bool earlierOrThis = false;
+        for (int j = 0; j <= i && !earlierOrThis; ++j) {
+            earlierOrThis = std::strcmp(store.entries[j].key, entry.key) == 0 &&
+                            store.entries[j].value == found;
+        }
+        check(earlierOrThis);
+        store.getInt(entry.key);
+    }
+    store.getInt("volume");
+    store.clear();
+    return 0;
+}
