@@ -69,6 +69,10 @@ TEST_F(ProfileScan, FirstNameBecomesCurrentProfileAsACopy) {
 
 TEST_F(ProfileScan, ScoresFileIsSkippedButOtherCaseIsAProfile) {
     addFile("Scores.bin");
+    EXPECT_EQ(scan(), "");
+    EXPECT_TRUE(listed().empty());
+    // One at a time: a case-insensitive file system cannot hold both names.
+    fs::remove("Data/Profils/Scores.bin");
     addFile("scores.bin");
     EXPECT_EQ(scan(), "");
     EXPECT_EQ(listed(), std::vector<std::string>{"scores"});
