@@ -38,6 +38,16 @@ run_suite sanitizers build-asan -DCMAKE_BUILD_TYPE=Debug -DLAUNCHER_SANITIZE=ON
 run_suite fuzzing build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLAUNCHER_FUZZ=ON \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
 
+# The Windows build: cross-compiled with mingw-w64; its unit tests run under
+# Wine in a temporary prefix, headless (tools/run-wine-tests.sh).
+echo "=== windows (build-win) ==="
+if ! configure build-win -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+       -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake || ! cmake --build build-win; then
+  failed+=("windows: build")
+elif ! tools/run-wine-tests.sh build-win; then
+  failed+=("windows: tests")
+fi
+
 if [ ${#failed[@]} -ne 0 ]; then
   printf 'FAILED: %s\n' "${failed[@]}"
   exit 1

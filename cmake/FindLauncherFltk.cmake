@@ -3,8 +3,25 @@
 # Defines the target Launcher::fltk and LAUNCHER_HAVE_FLTK.
 set(LAUNCHER_HAVE_FLTK OFF)
 if(WIN32)
-  find_package(FLTK 1.3 CONFIG QUIET)
-  if(FLTK_FOUND)
+  # The whole GameLauncher.exe needs FLTK; without it a Windows build makes
+  # the logic library and its tests only. A native build asks for the whole
+  # program by default, a cross build when FLTK_DIR is given.
+  if(DEFINED FLTK_DIR OR NOT CMAKE_CROSSCOMPILING)
+    set(launcher_program_default ON)
+  else()
+    set(launcher_program_default OFF)
+  endif()
+  option(LAUNCHER_BUILD_PROGRAM "Build GameLauncher.exe (needs FLTK 1.3 for Windows, FLTK_DIR)"
+         ${launcher_program_default})
+  if(LAUNCHER_BUILD_PROGRAM)
+    # FLTK 1.3 installs no version file, so the version is checked here.
+    find_package(FLTK CONFIG QUIET)
+    if(NOT FLTK_FOUND OR NOT FLTK_VERSION MATCHES "^1\\.3\\." OR NOT TARGET fltk_forms)
+      message(FATAL_ERROR
+        "GameLauncher.exe needs FLTK 1.3 with Forms built for this Windows toolchain. "
+        "Set FLTK_DIR to the directory holding its FLTKConfig.cmake, or configure with "
+        "-DLAUNCHER_BUILD_PROGRAM=OFF to build only the logic library and its tests.")
+    endif()
     add_library(Launcher::fltk INTERFACE IMPORTED)
     target_link_libraries(Launcher::fltk INTERFACE fltk_forms fltk)
     target_include_directories(Launcher::fltk INTERFACE ${FLTK_INCLUDE_DIRS})

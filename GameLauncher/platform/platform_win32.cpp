@@ -1,0 +1,125 @@
+// Win32 side of the platform layer: the system metrics, the console window,
+// the file search, the shell and CreateProcess, all through the ANSI calls,
+// so names travel in the system's 8-bit code page as the game stores them.
+#include "platform/platform.h"
+
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+#include <shellapi.h>
+
+#include <fcntl.h>
+#include <io.h>
+#include <sys/stat.h>
+
+#include <cstring>
+
+namespace platform {
+
+ScreenSize primaryScreenSize() {
+    return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+}
+
+void minimiseConsole() {
+    HWND console = GetConsoleWindow();
+    if (console) ShowWindow(console, SW_SHOWMINIMIZED);
+}
+
+// The file search also matches a pattern against the 8.3 alias of a long
+// name ("notes.binary" is also "NOTES~1.BIN"), so the name it reports is
+// checked once more.
+static bool hasBinExtension(const char* name) {
+    size_t length = std::strlen(name);
+    return length >= 4 && lstrcmpiA(name + length - 4, ".bin") == 0;
+}
+
+std::vector<std::string> listBinEntries(const char* directory) {
+    std::vector<std::string> names;
+    std::string pattern(directory);
+    if (!pattern.empty() && pattern.back() != '/' && pattern.back() != '\\') pattern += '\\';
+    pattern += "*.bin";
+
+    WIN32_FIND_DATAA entry;
+    HANDLE search = FindFirstFileA(pattern.c_str(), &entry);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    do {
+        if (hasBinExtension(entry.cFileName)) names.emplace_back(entry.cFileName);
+    } while (FindNextFileA(search, &entry));
+    FindClose(search);
+    return names;
+}
+
+bool openWithDesktop(const char* target) {
+    HINSTANCE result = ShellExecuteA(nullptr, "open", target, nullptr, nullptr, SW_SHOWNORMAL);
+    // Values above 32 mean success; smaller ones are error codes.
+    return reinterpret_cast<INT_PTR>(result) > 32;
+}
+
+std::FILE* createNewFile(const char* path) {
+    int fd = _open(path, _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT,
+                   _S_IREAD | _S_IWRITE);
+    if (fd < 0) return nullptr;
+    std::FILE* file = _fdopen(fd, "wb");
+    if (!file) _close(fd);
+    return file;
+}
+
+bool makeDirectory(const char* path) {
+    if (CreateDirectoryA(path, nullptr)) return true;
+    DWORD attributes = GetFileAttributesA(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool replaceFile(const char* from, const char* to) {
+    return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING) != 0;
+}
+
+// The system's text for an error code, without its line end.
+static std::string systemErrorText(DWORD code) {
+    char text[512] = "";
+    DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                                  nullptr, code, 0, text, sizeof text, nullptr);
+    while (length > 0 && (text[length - 1] == '\r' || text[length - 1] == '\n' ||
+                          text[length - 1] == ' ')) {
+        text[--length] = '\0';
+    }
+    char message[600];
+    if (length == 0) {
+        std::snprintf(message, sizeof message, "error %lu", static_cast<unsigned long>(code));
+    } else {
+        std::snprintf(message, sizeof message, "%s (error %lu)", text,
+                      static_cast<unsigned long>(code));
+    }
+    return message;
+}
+
+GameRun runGameAndWait(const char* program) {
+    GameRun run{false, 0, ""};
+    // A relative application name is taken from the working directory only;
+    // a bare command line would be looked up next to the launcher first and
+    // along PATH.
+    std::string commandLine = std::string("\"") + program + "\"";
+    STARTUPINFOA startup;
+    std::memset(&startup, 0, sizeof startup);
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process;
+    std::memset(&process, 0, sizeof process);
+
+    // The game writes to the same console; keep our lines before its own.
+    std::fflush(stdout);
+    if (!CreateProcessA(program, &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                        &startup, &process)) {
+        run.error = systemErrorText(GetLastError());
+        return run;
+    }
+    run.started = true;
+    CloseHandle(process.hThread);
+    WaitForSingleObject(process.hProcess, INFINITE);
+    DWORD status = 0;
+    if (GetExitCodeProcess(process.hProcess, &status)) run.exitStatus = static_cast<int>(status);
+    CloseHandle(process.hProcess);
+    return run;
+}
+
+}  // namespace platform
