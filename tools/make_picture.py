@@ -379,7 +379,7 @@ GLYPHS = {
 }
 
 
-def paint_title(canvas, text="TARVELLINE", scale=2, top=10):
+def paint_title(canvas, text="TARVELLINE", scale=2, top=14):
     width = sum(len(GLYPHS[c][0]) + 1 for c in text) - 1
     left = (WIDTH - width * scale) // 2
     cells = set()
