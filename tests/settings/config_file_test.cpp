@@ -272,14 +272,4 @@ TEST_F(ConfigFileTest, TakenBufferEndsItsLastLineInTheSpareByte) {
     store.clear();
 }
 
-TEST_F(ConfigFileTest, NullKeyFindsNothing) {
-    const ConfigFile& config = load("name Anna\r\n");
-    EXPECT_EQ(config.getString(nullptr), nullptr);
-    EXPECT_EQ(config.getInt(nullptr), 0);
-}
-
-TEST_F(ConfigFileTest, InstanceIsAlwaysTheSameStore) {
-    EXPECT_EQ(ConfigFile::instance(), ConfigFile::instance());
-}
-
 }  // namespace

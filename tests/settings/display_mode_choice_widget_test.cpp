@@ -64,19 +64,4 @@ TEST_F(DisplayModeChoiceTest, ChoiceWithoutSelectionRecordsMode0) {
     EXPECT_EQ(LauncherSettings::mode, 0);
 }
 
-TEST_F(DisplayModeChoiceTest, ModePickChangesOnlyTheMode) {
-    modeChoice->value(4);
-    modeChoice->do_callback();
-    EXPECT_EQ(LauncherSettings::mode, 5);
-    EXPECT_EQ(LauncherSettings::language, 1);
-    EXPECT_EQ(LauncherSettings::volume, 4);
-}
-
-TEST(DisplayModeLabelsWithoutWindow, BuildingLabelsWithoutAChoiceOnlyFormatsThem) {
-    test_support::resetLauncherState();
-    buildModeLabels();
-    EXPECT_STREQ(modeLabels[1].text, "Windowed 4/3");
-    test_support::resetLauncherState();
-}
-
 }  // namespace

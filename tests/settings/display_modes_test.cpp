@@ -102,21 +102,6 @@ TEST_F(DisplayModesTest, PortraitScreenIsBoundByItsWidth) {
     EXPECT_EQ(modeSizes[1].height, 432.0f);
 }
 
-TEST_F(DisplayModesTest, HalfModesAreHalfOfTheStoredFullSizes) {
-    computeFor(1366, 768);
-    EXPECT_EQ(modeSizes[2].width, modeSizes[0].width / 2);
-    EXPECT_EQ(modeSizes[3].width, modeSizes[1].width / 2);
-    EXPECT_EQ(modeSizes[3].height, modeSizes[1].height / 2);
-}
-
-TEST_F(DisplayModesTest, UnreadScreenGivesZeroSizes) {
-    computeFor(0, 0);
-    for (const ModeSize& size : modeSizes) {
-        EXPECT_EQ(size.width, 0.0f);
-        EXPECT_EQ(size.height, 0.0f);
-    }
-}
-
 TEST_F(DisplayModesTest, InitialLabelsHoldNoSlash) {
     const char* expected[] = {"Fullscreen", "Windowed 4 3", "Windowed 16 9", "Windowed 4 3 50p",
                               "Windowed 16 9 50p"};

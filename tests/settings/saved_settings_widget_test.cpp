@@ -196,14 +196,4 @@ TEST_F(SavedSettingsTest, VolumeChoiceWithoutSelectionRecordsMinusOne) {
     EXPECT_EQ(LauncherSettings::volume, -1);
 }
 
-TEST_F(SavedSettingsTest, VolumePickChangesOnlyTheVolume) {
-    buildLauncherWindow();
-    volumeChoice->value(2);
-    volumeChoice->do_callback();
-    EXPECT_EQ(LauncherSettings::volume, 2);
-    EXPECT_EQ(LauncherSettings::mode, 1);
-    EXPECT_EQ(LauncherSettings::language, 1);
-    EXPECT_FALSE(test_support::fileExists("Data/config.ini"));
-}
-
 }  // namespace
