@@ -1,5 +1,8 @@
 #include "installation.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -33,6 +36,15 @@ void Installation::write(const std::string& relative, const std::string& bytes) 
     std::ofstream out(path(relative), std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (!out) throw std::runtime_error("cannot write " + path(relative));
+}
+
+void Installation::settleOnDisk() const {
+    for (const char* relative : {"Data/config_launch.ini", "Data/config.ini", "Data", "."}) {
+        int fd = open(path(relative).c_str(), O_RDONLY);
+        if (fd < 0) continue;
+        fsync(fd);
+        close(fd);
+    }
 }
 
 void Installation::fillTypical() const {

@@ -19,6 +19,12 @@ public:
     // Writes `bytes` to the file `relative` (created or truncated).
     void write(const std::string& relative, const std::string& bytes) const;
 
+    // Puts the launcher's settings files and the directory entries on disk
+    // (fsync), so that the next write meets them as a real start of the game
+    // does, long after they were last written, and not with the writeback of
+    // the previous iteration still in flight.
+    void settleOnDisk() const;
+
     // The usual start of the game: two profiles, Anna (new) and Bob (10
     // levels, 5 challenges), and settings naming Bob, mode 3, English,
     // volume 2, followed by the game's own settings.

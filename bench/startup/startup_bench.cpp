@@ -122,8 +122,17 @@ int main(int argc, char** argv) {
         WindowRun firstLauncher, firstBaseline;
         std::printf("pair  launcher: map  drawn  VmHWM   cpu | baseline: map  drawn  VmHWM   cpu | ratio\n");
         for (int pair = 0; pair < options.pairs; ++pair) {
-            WindowRun launcher = measure(watch, options.launcher, install, options);
-            WindowRun baseline = measure(watch, options.baseline, install, options);
+            // Every other pair runs the baseline first, so that whatever the
+            // previous run leaves behind (X server clean-up, caches) weighs
+            // on both programs alike.
+            WindowRun launcher, baseline;
+            if (pair % 2 == 0) {
+                launcher = measure(watch, options.launcher, install, options);
+                baseline = measure(watch, options.baseline, install, options);
+            } else {
+                baseline = measure(watch, options.baseline, install, options);
+                launcher = measure(watch, options.launcher, install, options);
+            }
             std::printf("%4d  %13.1f %6.1f %6ld %5.1f | %13.1f %6.1f %6ld %5.1f | %5.3f\n", pair + 1,
                         launcher.mapMs, launcher.drawnMs, launcher.peakKiB, launcher.cpuMs,
                         baseline.mapMs, baseline.drawnMs, baseline.peakKiB, baseline.cpuMs,

@@ -1,0 +1,62 @@
+// Google Benchmark's console report, keeping each benchmark's time so that
+// the program can print it against its target afterwards.
+#pragma once
+
+#include <benchmark/benchmark.h>
+
+#include <unistd.h>
+
+#include <cmath>
+#include <map>
+#include <string>
+
+class CollectingReporter : public benchmark::ConsoleReporter {
+public:
+    // Colours only on a terminal, so that a saved report stays plain text.
+    CollectingReporter()
+        : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_Defaults : OO_Tabular) {}
+
+    void ReportRuns(const std::vector<Run>& runs) override {
+        for (const Run& run : runs) {
+            if (run.error_occurred) continue;
+            const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
+            if (run.run_type != Run::RT_Iteration && !median) continue;
+            const double ms = run.GetAdjustedRealTime() /
+                              benchmark::GetTimeUnitMultiplier(run.time_unit) * 1e3;
+            // With repetitions the median stands for the benchmark. Names
+            // are as printed, "/manual_time" included.
+            const std::string name = run.run_name.str();
+            if (median || !medians_.count(name)) {
+                milliseconds_[name] = ms;
+                for (const auto& counter : run.counters) counters_[name][counter.first] = counter.second;
+            }
+            if (median) medians_[name] = true;
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+
+    bool has(const std::string& name) const { return milliseconds_.count(name) != 0; }
+    // Real time per iteration of `name` in milliseconds; NaN when it did not run.
+    double ms(const std::string& name) const {
+        auto found = milliseconds_.find(name);
+        return found == milliseconds_.end() ? std::nan("") : found->second;
+    }
+
+    // The value of the user counter `counter` of `name`; NaN when absent.
+    double counter(const std::string& name, const std::string& counter) const {
+        auto found = counters_.find(name);
+        if (found == counters_.end() || !found->second.count(counter)) return std::nan("");
+        return found->second.at(counter);
+    }
+
+private:
+    std::map<std::string, double> milliseconds_;
+    std::map<std::string, std::map<std::string, double>> counters_;
+    std::map<std::string, bool> medians_;
+};
+
+// How the time grows from input size n1 to n2: the exponent k in t ~ n^k
+// (1 for linear growth).
+inline double growthExponent(double t1, double n1, double t2, double n2) {
+    return std::log(t2 / t1) / std::log(n2 / n1);
+}
