@@ -75,7 +75,7 @@ std::vector<std::string> describe(const std::vector<Setting>& settings, bool fou
         "Size\t" + width + " x " + height,
         "Language\t" + nameOf(valueOf(settings, "langage"), LANGUAGE_NAMES, 7),
         "Music volume\t" + nameOf(valueOf(settings, "volume"), VOLUME_NAMES, 6),
-        "",
+        " ",
         "Other settings:",
     };
     const char* const shown[] = {"name", "resolution", "fullscreen", "screenx",
@@ -86,6 +86,14 @@ std::vector<std::string> describe(const std::vector<Setting>& settings, bool fou
         if (!known) lines.push_back(s.key + "\t" + s.value);
     }
     return lines;
+}
+
+// "@." at the start of a column makes the browser show the rest as it
+// stands, so a value that begins with '@' is not read as a format.
+std::string literally(const std::string& line) {
+    std::string shown = "@.";
+    for (char c : line) shown += c == '\t' ? std::string("\t@.") : std::string(1, c);
+    return shown;
 }
 
 void onQuit(Fl_Widget* button, void*) { button->window()->hide(); }
@@ -103,10 +111,9 @@ int main(int argc, char** argv) {
     heading.labelfont(FL_HELVETICA_BOLD);
     heading.align(FL_ALIGN_INSIDE | FL_ALIGN_LEFT);
     Fl_Browser list(10, 40, 420, 236);
-    list.format_char(0);  // show every line as it stands
     static const int columns[] = {130, 0};
     list.column_widths(columns);
-    for (const std::string& line : describe(settings, found)) list.add(line.c_str());
+    for (const std::string& line : describe(settings, found)) list.add(literally(line).c_str());
     Fl_Button quit(340, 284, 90, 28, "Quit");
     quit.callback(onQuit);
     window.end();
