@@ -41,18 +41,24 @@ struct NumberLine {
 };
 
 // Lines 2 to 7 of the launch settings, in file order; line 1 is the name.
+// clang-format off
 const NumberLine NUMBER_LINES[] = {
-    {"resolution", settingsMode},    {"fullscreen", fullscreenFlag},
-    {"screenx", settingsWidth},      {"screeny", settingsHeight},
-    {"langage", settingsLanguage},   {"volume", settingsVolume},
+    {"resolution", settingsMode},
+    {"fullscreen", fullscreenFlag},
+    {"screenx",    settingsWidth},
+    {"screeny",    settingsHeight},
+    {"langage",    settingsLanguage},
+    {"volume",     settingsVolume},
 };
+// clang-format on
 
 // The profile name as far as its terminator, the end of its buffer or a line
 // break, whichever comes first: a line break would end the "name" line early
 // and turn the rest of the name into a key of its own.
 std::string nameForLine() {
     const void* end = std::memchr(currentProfileName, '\0', sizeof currentProfileName);
-    size_t length = end ? static_cast<const char*>(end) - currentProfileName : sizeof currentProfileName;
+    size_t length =
+        end ? static_cast<const char*>(end) - currentProfileName : sizeof currentProfileName;
     std::string name(currentProfileName, length);
     return name.substr(0, name.find_first_of("\r\n"));
 }

@@ -1,5 +1,7 @@
 // The bytes of the launch settings and the join that makes the game's
 // settings file from them.
+#include "core/launch_settings.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -7,7 +9,6 @@
 #include <filesystem>
 #include <string>
 
-#include "core/launch_settings.h"
 #include "core/screen.h"
 #include "profiles/profile_list.h"
 #include "settings/display_modes.h"

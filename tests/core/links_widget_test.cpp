@@ -1,7 +1,6 @@
 // The four links: one fixed target each, handed over once a click.
-#include <gtest/gtest.h>
-
 #include <FL/Fl_Button.H>
+#include <gtest/gtest.h>
 
 #include <string>
 #include <vector>

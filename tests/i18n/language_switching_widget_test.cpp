@@ -1,9 +1,8 @@
 // Relabelling the main window when a language is picked, and the localised
 // items start-up rewrites in the saved language.
-#include <gtest/gtest.h>
-
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Choice.H>
+#include <gtest/gtest.h>
 
 #include <cstdio>
 #include <string>

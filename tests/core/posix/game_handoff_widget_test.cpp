@@ -1,9 +1,8 @@
 // Start Game with stand-in games: what they find, what the console shows and
 // the status the launcher ends with. The games are shell scripts, hence POSIX.
-#include <gtest/gtest.h>
-
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Choice.H>
+#include <gtest/gtest.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -42,11 +41,12 @@ protected:
     // A game that notes where it runs and keeps a copy of the settings file
     // it finds, then ends with `status`.
     void installGame(int status) {
-        writeFile("1.exe", "#!/bin/sh\n"
-                           "pwd -P > game_directory.txt\n"
-                           "cp Data/config.ini game_saw_config.ini\n"
-                           "echo 'game running'\n"
-                           "exit " + std::to_string(status) + "\n");
+        std::string script =
+            "#!/bin/sh\n"
+            "pwd -P > game_directory.txt\n"
+            "cp Data/config.ini game_saw_config.ini\n"
+            "echo 'game running'\n";
+        writeFile("1.exe", script + "exit " + std::to_string(status) + "\n");
         fs::permissions("1.exe", fs::perms::owner_all);
     }
 
