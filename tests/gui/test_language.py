@@ -83,10 +83,6 @@ class LanguageTest(gui.LauncherTestCase):
         gui.wait_until(lambda: self.start_button(window) != english, what="Spanish labels")
         self.assertIn(b"\r\nlangage 3\r\n", self.start_game(install, launcher, window))
 
-    def test_saved_language_is_written_again_when_nothing_is_picked(self):
-        install, launcher, window = self.launch(config="name Bob\r\nlangage 5\r\n")
-        self.assertIn(b"\r\nlangage 5\r\n", self.start_game(install, launcher, window))
-
 
 if __name__ == "__main__":
     unittest.main()

@@ -73,13 +73,6 @@ TEST_F(LanguageSwitching, FrenchRelabelsLabelsAndItems) {
     EXPECT_STREQ(profileChoice->text(2), "Créer un nouveau profile");
 }
 
-TEST_F(LanguageSwitching, ModeItemsStaySingleItemsDespiteTheirSlashes) {
-    buildWithProfiles(1);
-    pick(2);
-    EXPECT_EQ(modeChoice->size(), MODE_COUNT + 1);
-    EXPECT_STREQ(modeChoice->text(2), "Ventana 16/9");
-}
-
 TEST_F(LanguageSwitching, SelectionsStayAsTheyWere) {
     buildWithProfiles(3);
     modeChoice->value(2);
