@@ -25,6 +25,9 @@ if(WIN32)
     add_library(Launcher::fltk INTERFACE IMPORTED)
     target_link_libraries(Launcher::fltk INTERFACE fltk_forms fltk)
     target_include_directories(Launcher::fltk INTERFACE ${FLTK_INCLUDE_DIRS})
+    # FLTK 1.3's headers choose their Windows side by WIN32, which strict
+    # C++17 mode leaves undefined with mingw-w64 (only _WIN32 is).
+    target_compile_definitions(Launcher::fltk INTERFACE WIN32)
     set(LAUNCHER_HAVE_FLTK ON)
   endif()
 else()
