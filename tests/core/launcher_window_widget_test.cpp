@@ -1,6 +1,4 @@
 // The launcher window as buildLauncherWindow makes it, before it is shown.
-#include <gtest/gtest.h>
-
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Choice.H>
@@ -8,6 +6,7 @@
 #include <FL/Fl_Pixmap.H>
 #include <FL/Fl_Window.H>
 #include <FL/forms.H>
+#include <gtest/gtest.h>
 
 #include <cstdio>
 #include <string>
@@ -46,7 +45,8 @@ void initialiseFormsOnce() {
 void setProfiles(const std::vector<std::string>& names) {
     ProfileList::reset();
     for (const std::string& name : names) {
-        std::snprintf(ProfileList::names[ProfileList::count], PROFILE_NAME_SIZE, "%s", name.c_str());
+        std::snprintf(ProfileList::names[ProfileList::count], PROFILE_NAME_SIZE, "%s",
+                      name.c_str());
         ++ProfileList::count;
     }
 }
@@ -106,9 +106,9 @@ TEST_F(LauncherWindow, WindowKeepsTheDefaultCallbackSoClosingEndsTheLoop) {
 TEST_F(LauncherWindow, ChildrenAreTheTwelveWidgetsInCreationOrder) {
     build();
     ASSERT_EQ(mainWindow->children(), 12);
-    Fl_Widget* const order[] = {nullptr, pictureButton, modeChoice, languageChoice,
-                                profileChoice, volumeChoice, startButton, progressLabel,
-                                mailLink, websiteLink, usShopLink, europeShopLink};
+    Fl_Widget* const order[] = {nullptr,       pictureButton, modeChoice,  languageChoice,
+                                profileChoice, volumeChoice,  startButton, progressLabel,
+                                mailLink,      websiteLink,   usShopLink,  europeShopLink};
     for (int i = 1; i < 12; ++i) {
         ASSERT_NE(order[i], nullptr) << "child " << i;
         EXPECT_EQ(mainWindow->child(i), order[i]) << "child " << i;
@@ -171,8 +171,8 @@ TEST_F(LauncherWindow, BoxTypes) {
 TEST_F(LauncherWindow, ButtonsAndChoicesAreOfTheNormalKind) {
     build();
     EXPECT_EQ(pictureButton->type(), FL_NORMAL_BUTTON);
-    for (Fl_Button* button : {startButton, progressLabel, mailLink, websiteLink, usShopLink,
-                              europeShopLink}) {
+    for (Fl_Button* button :
+         {startButton, progressLabel, mailLink, websiteLink, usShopLink, europeShopLink}) {
         EXPECT_EQ(button->type(), FL_NORMAL_BUTTON);
         EXPECT_EQ(button->align(), FL_ALIGN_CENTER);
     }
@@ -225,12 +225,10 @@ TEST_F(LauncherWindow, LabelColoursAndSizes) {
         EXPECT_EQ(link->labelcolor(), DARK_BLUE);
         EXPECT_EQ(link->labelsize(), 10);
     }
-    for (Fl_Widget* widget : {static_cast<Fl_Widget*>(pictureButton),
-                              static_cast<Fl_Widget*>(modeChoice),
-                              static_cast<Fl_Widget*>(languageChoice),
-                              static_cast<Fl_Widget*>(profileChoice),
-                              static_cast<Fl_Widget*>(volumeChoice),
-                              static_cast<Fl_Widget*>(startButton)}) {
+    for (Fl_Widget* widget :
+         {static_cast<Fl_Widget*>(pictureButton), static_cast<Fl_Widget*>(modeChoice),
+          static_cast<Fl_Widget*>(languageChoice), static_cast<Fl_Widget*>(profileChoice),
+          static_cast<Fl_Widget*>(volumeChoice), static_cast<Fl_Widget*>(startButton)}) {
         EXPECT_EQ(widget->labelcolor(), FL_FOREGROUND_COLOR);
         EXPECT_EQ(widget->labelsize(), 14);
         EXPECT_EQ(widget->labelfont(), FL_HELVETICA);
@@ -264,14 +262,15 @@ TEST_F(LauncherWindow, ModeItemsHoldTheirInitialTextsWithoutSubmenus) {
 TEST_F(LauncherWindow, LanguageItemsAreTheSixNames) {
     build();
     EXPECT_EQ(items(languageChoice),
-              (std::vector<std::string>{"English", "Fran\xC3\xA7" "ais", "Espa\xC3\xB1ol",
-                                        "Italiano", "Deutch", "Dutch"}));
+              (std::vector<std::string>{"English",
+                                        "Fran\xC3\xA7"
+                                        "ais",
+                                        "Espa\xC3\xB1ol", "Italiano", "Deutch", "Dutch"}));
 }
 
 TEST_F(LauncherWindow, VolumeItemsRunFromOffToMax) {
     build();
-    EXPECT_EQ(items(volumeChoice),
-              (std::vector<std::string>{"Off", "1", "2", "3", "4", "Max"}));
+    EXPECT_EQ(items(volumeChoice), (std::vector<std::string>{"Off", "1", "2", "3", "4", "Max"}));
 }
 
 TEST_F(LauncherWindow, WithoutProfilesTheNewProfileItemIsAloneAndSelected) {
@@ -321,10 +320,14 @@ TEST_F(LauncherWindow, CallbacksAreInstalledWithoutUserData) {
         Fl_Callback* callback;
     };
     const Row rows[] = {
-        {modeChoice, onModeChosen},         {languageChoice, onLanguageChosen},
-        {profileChoice, onProfileChosen},   {volumeChoice, onVolumeChosen},
-        {startButton, startGame},           {mailLink, onMailClicked},
-        {websiteLink, onWebsiteClicked},    {usShopLink, onUsShopClicked},
+        {modeChoice, onModeChosen},
+        {languageChoice, onLanguageChosen},
+        {profileChoice, onProfileChosen},
+        {volumeChoice, onVolumeChosen},
+        {startButton, startGame},
+        {mailLink, onMailClicked},
+        {websiteLink, onWebsiteClicked},
+        {usShopLink, onUsShopClicked},
         {europeShopLink, onEuropeShopClicked},
     };
     for (const Row& row : rows) {
@@ -342,17 +345,13 @@ TEST_F(LauncherWindow, PictureAndProgressLineKeepTheDefaultCallback) {
 
 TEST_F(LauncherWindow, ElevenWidgetsTakeNoKeyboardFocus) {
     build();
-    for (Fl_Widget* widget : {static_cast<Fl_Widget*>(pictureButton),
-                              static_cast<Fl_Widget*>(modeChoice),
-                              static_cast<Fl_Widget*>(languageChoice),
-                              static_cast<Fl_Widget*>(profileChoice),
-                              static_cast<Fl_Widget*>(volumeChoice),
-                              static_cast<Fl_Widget*>(startButton),
-                              static_cast<Fl_Widget*>(progressLabel),
-                              static_cast<Fl_Widget*>(mailLink),
-                              static_cast<Fl_Widget*>(websiteLink),
-                              static_cast<Fl_Widget*>(usShopLink),
-                              static_cast<Fl_Widget*>(europeShopLink)}) {
+    for (Fl_Widget* widget :
+         {static_cast<Fl_Widget*>(pictureButton), static_cast<Fl_Widget*>(modeChoice),
+          static_cast<Fl_Widget*>(languageChoice), static_cast<Fl_Widget*>(profileChoice),
+          static_cast<Fl_Widget*>(volumeChoice), static_cast<Fl_Widget*>(startButton),
+          static_cast<Fl_Widget*>(progressLabel), static_cast<Fl_Widget*>(mailLink),
+          static_cast<Fl_Widget*>(websiteLink), static_cast<Fl_Widget*>(usShopLink),
+          static_cast<Fl_Widget*>(europeShopLink)}) {
         EXPECT_FALSE(widget->visible_focus()) << (widget->label() ? widget->label() : "");
     }
     EXPECT_TRUE(mainWindow->visible_focus());

@@ -1,4 +1,6 @@
 // The six language tables, the language names and the volume items.
+#include "i18n/language_tables.h"
+
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -6,7 +8,6 @@
 #include <cstring>
 #include <string>
 
-#include "i18n/language_tables.h"
 #include "settings/launcher_settings.h"
 #include "support/test_support.h"
 
@@ -26,8 +27,8 @@ protected:
 // The progress line as formatProgressText makes it, for given numbers.
 std::string progressLine(int language, int percent, int levels, int challenges) {
     char line[512];
-    std::snprintf(line, sizeof line, languageTable(language)[TXT_PROGRESS_FORMAT], percent,
-                  levels, 64, challenges, 25);
+    std::snprintf(line, sizeof line, languageTable(language)[TXT_PROGRESS_FORMAT], percent, levels,
+                  64, challenges, 25);
     return line;
 }
 
@@ -90,9 +91,13 @@ TEST_F(LanguageTables, EnglishTexts) {
 // Accented letters are written as UTF-8 bytes here, so the check does not
 // depend on how this file itself is encoded.
 TEST_F(LanguageTables, FrenchTextsAreUtf8) {
-    EXPECT_EQ(textIn(2, TXT_FULLSCREEN), "Plein \xC3\xA9" "cran");
+    EXPECT_EQ(textIn(2, TXT_FULLSCREEN),
+              "Plein \xC3\xA9"
+              "cran");
     EXPECT_EQ(textIn(2, TXT_WINDOWED), "F\xC3\xA9n\xC3\xA9tr\xC3\xA9");
-    EXPECT_EQ(textIn(2, TXT_NEW_PROFILE), "Cr\xC3\xA9" "er un nouveau profile");
+    EXPECT_EQ(textIn(2, TXT_NEW_PROFILE),
+              "Cr\xC3\xA9"
+              "er un nouveau profile");
     EXPECT_EQ(textIn(2, TXT_LANGUAGE), "Langage");
     EXPECT_EQ(textIn(2, TXT_START_GAME), "Demarrer le jeu");
     EXPECT_EQ(textIn(2, TXT_CANCEL), "ANNULER");
@@ -106,7 +111,8 @@ TEST_F(LanguageTables, SpanishTextsAreUtf8) {
     EXPECT_EQ(textIn(3, TXT_RESOLUTION), "Resoluci\xC3\xB3n");
     EXPECT_EQ(textIn(3, TXT_HALF_SIZE), "tama\xC3\xB1o medio");
     EXPECT_EQ(textIn(3, TXT_MUSIC_VOLUME), "Volumen de la M\xC3\xBAsica");
-    EXPECT_EQ(textIn(3, TXT_ENTER_NAME_TITLE), "Escriba su nombre (31 caracteres como m\xC3\xA1ximo)");
+    EXPECT_EQ(textIn(3, TXT_ENTER_NAME_TITLE),
+              "Escriba su nombre (31 caracteres como m\xC3\xA1ximo)");
     EXPECT_EQ(textIn(3, TXT_MAX_PROFILES),
               "Advertencia n\xC3\xBAmero de perfil m\xC3\xA1ximo alcanzado (% d) \n");
     EXPECT_EQ(textIn(3, TXT_CLOSING), "Cerrado ...  n");
@@ -134,7 +140,9 @@ TEST_F(LanguageTables, GermanTextsAreUtf8) {
 }
 
 TEST_F(LanguageTables, DutchTextsAreUtf8) {
-    EXPECT_EQ(textIn(6, TXT_NEW_PROFILE), "Cre\xC3\xAB" "er nieuw profiel");
+    EXPECT_EQ(textIn(6, TXT_NEW_PROFILE),
+              "Cre\xC3\xAB"
+              "er nieuw profiel");
     EXPECT_EQ(textIn(6, TXT_LANGUAGE), "Taal");
     EXPECT_EQ(textIn(6, TXT_CANCEL), "Annuleren");
     EXPECT_EQ(textIn(6, TXT_HALF_SIZE), "halve grootte");
@@ -182,7 +190,9 @@ TEST_F(LanguageTables, ProgressFormatsHaveFiveIntConversionsAndOnePercentSign) {
 
 TEST_F(LanguageTables, EnglishAndFrenchProgressLinesStartWithTheNumber) {
     EXPECT_EQ(progressLine(1, 0, 0, 0), "0% done (Level 0/64, Challenges 0/25)");
-    EXPECT_EQ(progressLine(2, 42, 30, 8), "42% fait (Niveaux 30/64, D\xC3\xA9" "fis 8/25)");
+    EXPECT_EQ(progressLine(2, 42, 30, 8),
+              "42% fait (Niveaux 30/64, D\xC3\xA9"
+              "fis 8/25)");
 }
 
 TEST_F(LanguageTables, SpaceFlagLanguagesSetEveryNumberOffByABlank) {
@@ -218,8 +228,13 @@ TEST_F(LanguageTables, TextsStayAtTheSameAddressForTheWholeRun) {
 }
 
 TEST(LanguageNames, ListTheSixLanguagesInNumberOrderUntranslated) {
-    const char* const expected[] = {"English", "Fran\xC3\xA7" "ais", "Espa\xC3\xB1ol",
-                                    "Italiano", "Deutch", "Dutch"};
+    const char* const expected[] = {"English",
+                                    "Fran\xC3\xA7"
+                                    "ais",
+                                    "Espa\xC3\xB1ol",
+                                    "Italiano",
+                                    "Deutch",
+                                    "Dutch"};
     for (int position = 0; position < LANGUAGE_COUNT; ++position) {
         EXPECT_STREQ(languageNames[position].text, expected[position]);
         EXPECT_EQ(languageNames[position].number, position + 1);

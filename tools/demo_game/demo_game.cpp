@@ -58,10 +58,10 @@ std::string nameOf(const std::string& number, const char* const names[], int cou
     return number.empty() ? "(not set)" : number;
 }
 
-const char* const MODE_NAMES[] = {nullptr, "full screen", "window 4:3", "window 16:9",
-                                  "window 4:3, half size", "window 16:9, half size"};
-const char* const LANGUAGE_NAMES[] = {nullptr, "English", "French", "Spanish",
-                                      "Italian", "German", "Dutch"};
+const char* const MODE_NAMES[] = {nullptr,       "full screen",           "window 4:3",
+                                  "window 16:9", "window 4:3, half size", "window 16:9, half size"};
+const char* const LANGUAGE_NAMES[] = {nullptr,   "English", "French", "Spanish",
+                                      "Italian", "German",  "Dutch"};
 const char* const VOLUME_NAMES[] = {"off", nullptr, nullptr, nullptr, nullptr, "max"};
 
 // The lines of the list: the launch settings first, then every other line.
@@ -78,8 +78,8 @@ std::vector<std::string> describe(const std::vector<Setting>& settings, bool fou
         " ",
         "Other settings:",
     };
-    const char* const shown[] = {"name", "resolution", "fullscreen", "screenx",
-                                 "screeny", "langage", "volume"};
+    const char* const shown[] = {"name",    "resolution", "fullscreen", "screenx",
+                                 "screeny", "langage",    "volume"};
     for (const Setting& s : settings) {
         bool known = false;
         for (const char* key : shown) known = known || s.key == key;

@@ -1,7 +1,6 @@
 // The POSIX side of the platform layer: directory listing, safe file
 // creation and replacement, and running the game.
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 
 #include <cstdio>
@@ -30,8 +29,8 @@ void writeScript(const std::string& path, const std::string& body) {
 
 TEST(ListBinEntries, MatchesTheExtensionWhateverItsCase) {
     ScratchDirectory scratch;
-    for (const char* name : {"anna.bin", "BOB.BIN", "Carl.Bin", "notes.txt", "dana.bin.bak",
-                             "bin", "evebin", "frank.bi"}) {
+    for (const char* name : {"anna.bin", "BOB.BIN", "Carl.Bin", "notes.txt", "dana.bin.bak", "bin",
+                             "evebin", "frank.bi"}) {
         writeFile(std::string("dir/") + name, "x");
     }
     EXPECT_EQ(platform::listBinEntries("dir"), (Names{"anna.bin", "BOB.BIN", "Carl.Bin"}));
@@ -62,8 +61,8 @@ TEST(ListBinEntries, MatchingSubDirectoriesAreListedToo) {
 // "anna" before "Bob" before "carl" whatever order the files were made in.
 TEST(ListBinEntries, YieldsCaseInsensitiveByteOrder) {
     ScratchDirectory scratch;
-    for (const char* name : {"carl.bin", "Bob.bin", "anna.bin", "Anna2.bin", "ann.bin",
-                             "10.bin", "9.bin", "b.bin"}) {
+    for (const char* name :
+         {"carl.bin", "Bob.bin", "anna.bin", "Anna2.bin", "ann.bin", "10.bin", "9.bin", "b.bin"}) {
         writeFile(std::string("dir/") + name, "x");
     }
     EXPECT_EQ(platform::listBinEntries("dir"),
