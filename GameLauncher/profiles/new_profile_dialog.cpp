@@ -152,7 +152,8 @@ void addProfile(const char* text) {
 }
 
 void rebuildProfileChoice() {
-    for (int slot = 0; slot < ProfileList::count; ++slot) addLiteralItem(ProfileList::names[slot], 0);
+    for (int slot = 0; slot < ProfileList::count; ++slot)
+        addLiteralItem(ProfileList::names[slot], 0);
     // With a full list the item stays, inactive, so every index keeps its meaning.
     int full = ProfileList::count >= MAX_PROFILES ? FL_MENU_INACTIVE : 0;
     addLiteralItem(localisedText(TXT_NEW_PROFILE), full);

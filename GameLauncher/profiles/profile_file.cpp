@@ -32,7 +32,8 @@ void storeLittleEndian16(size_t offset, uint16_t value) {
 }
 
 uint32_t levelState(int level) {
-    const unsigned char* bytes = profileRecord + LEVEL_STATES_OFFSET + 4 * static_cast<size_t>(level);
+    const unsigned char* bytes =
+        profileRecord + LEVEL_STATES_OFFSET + 4 * static_cast<size_t>(level);
     return static_cast<uint32_t>(bytes[0]) | static_cast<uint32_t>(bytes[1]) << 8 |
            static_cast<uint32_t>(bytes[2]) << 16 | static_cast<uint32_t>(bytes[3]) << 24;
 }
@@ -80,7 +81,8 @@ void initProfileRecord() {
     char* name = reinterpret_cast<char*>(profileRecord + PLAYER_NAME_OFFSET);
     copyCutName(currentProfileName, PLAYER_NAME_SIZE - 1, name, PLAYER_NAME_SIZE);
     storeLittleEndian16(NEW_PLAYER_WORD_OFFSET, 1);
-    for (size_t i = 0; i < PROFILE_TAG_LENGTH; ++i) profileRecord[PROFILE_TAG_OFFSET + i] = randomLetter();
+    for (size_t i = 0; i < PROFILE_TAG_LENGTH; ++i)
+        profileRecord[PROFILE_TAG_OFFSET + i] = randomLetter();
     profileRecord[PLAYER_NAME_OFFSET + PLAYER_NAME_SIZE - 1] = 0;
 }
 

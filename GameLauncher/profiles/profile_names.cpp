@@ -14,9 +14,9 @@ const char* const FORBIDDEN_CHARACTERS = "/\\:*?\"<>|";
 
 // Names Windows reserves for devices, with or without an extension.
 const char* const DEVICE_NAMES[] = {
-    "CON",  "PRN",  "AUX",  "NUL",  "CONIN$", "CONOUT$", "COM1", "COM2", "COM3", "COM4", "COM5",
-    "COM6", "COM7", "COM8", "COM9", "LPT1",   "LPT2",    "LPT3", "LPT4", "LPT5", "LPT6", "LPT7",
-    "LPT8", "LPT9",
+    "CON",  "PRN",  "AUX",  "NUL",  "CONIN$", "CONOUT$", "COM1", "COM2",
+    "COM3", "COM4", "COM5", "COM6", "COM7",   "COM8",    "COM9", "LPT1",
+    "LPT2", "LPT3", "LPT4", "LPT5", "LPT6",   "LPT7",    "LPT8", "LPT9",
 };
 
 // "<name>.bin" of this name is the game's score file on a case-blind file system.

@@ -60,7 +60,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     int levels = ProgressSummary::levelsDone, challenges = ProgressSummary::challengesDone;
     check(levels >= 0 && levels <= LEVEL_COUNT);
     check(challenges >= 0 && challenges <= CHALLENGE_COUNT);
-    check(ProgressSummary::percent == (levels + challenges) * 100 / (LEVEL_COUNT + CHALLENGE_COUNT));
+    check(ProgressSummary::percent ==
+          (levels + challenges) * 100 / (LEVEL_COUNT + CHALLENGE_COUNT));
 
     std::string after = readBack(file);
     check(after.size() == size && (size == 0 || std::memcmp(after.data(), data, size) == 0));

@@ -1,11 +1,10 @@
-#include <gtest/gtest.h>
-
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Choice.H>
 #include <FL/Fl_Input.H>
 #include <FL/Fl_Window.H>
+#include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -15,12 +14,12 @@
 
 #include "core/launcher_window.h"
 #include "core/screen.h"
+#include "profile_test_support.h"
 #include "profiles/new_profile_dialog.h"
 #include "profiles/profile_file.h"
 #include "profiles/profile_list.h"
 #include "settings/launcher_settings.h"
 #include "support/test_support.h"
-#include "profile_test_support.h"
 
 using namespace profile_tests;
 namespace fs = std::filesystem;
@@ -42,12 +41,14 @@ protected:
 
     void listProfiles(const std::vector<std::string>& names) {
         for (const std::string& name : names) ProfileList::append(name.c_str());
-        std::snprintf(currentProfileName, sizeof currentProfileName, "%s", names.empty() ? "" : names[0].c_str());
+        std::snprintf(currentProfileName, sizeof currentProfileName, "%s",
+                      names.empty() ? "" : names[0].c_str());
     }
 
     std::vector<std::string> itemLabels() const {
         std::vector<std::string> labels;
-        for (int i = 0; i < profileChoice->size() - 1; ++i) labels.push_back(profileChoice->menu()[i].label());
+        for (int i = 0; i < profileChoice->size() - 1; ++i)
+            labels.push_back(profileChoice->menu()[i].label());
         return labels;
     }
 
@@ -67,14 +68,15 @@ TEST_F(ProfileChoiceTest, EmptyListShowsOnlyTheNewProfileItem) {
 TEST_F(ProfileChoiceTest, NamesComeInSlotOrderBeforeTheNewProfileItem) {
     listProfiles({"Zed", "Anna", "Bert"});
     buildLauncherWindow();
-    EXPECT_EQ(itemLabels(), (std::vector<std::string>{"Zed", "Anna", "Bert", "Create new profile"}));
+    EXPECT_EQ(itemLabels(),
+              (std::vector<std::string>{"Zed", "Anna", "Bert", "Create new profile"}));
 }
 
 TEST_F(ProfileChoiceTest, MenuSyntaxCharactersAndDuplicatesGiveOneLiteralItemPerSlot) {
     listProfiles({"a/b", "back\\slash", "x|y", "_lead", "Anna", "Anna", "tab\tkey"});
     buildLauncherWindow();
-    EXPECT_EQ(itemLabels(), (std::vector<std::string>{"a/b", "back\\slash", "x|y", "_lead", "Anna", "Anna",
-                                                      "tab\tkey", "Create new profile"}));
+    EXPECT_EQ(itemLabels(), (std::vector<std::string>{"a/b", "back\\slash", "x|y", "_lead", "Anna",
+                                                      "Anna", "tab\tkey", "Create new profile"}));
     for (int i = 0; i < 8; ++i) EXPECT_EQ(profileChoice->menu()[i].submenu(), 0) << i;
 }
 
@@ -136,7 +138,8 @@ TEST_F(ProfileChoiceTest, AddingAnExistingNameLoadsItsFileUnchanged) {
 
 TEST_F(ProfileChoiceTest, RefusedNamesCreateNothing) {
     buildLauncherWindow();
-    for (const char* name : {"../../evil", "..", "a/b", "CON", "nul.txt", "Scores", "SCORES", " x", "x.", "a:b"}) {
+    for (const char* name :
+         {"../../evil", "..", "a/b", "CON", "nul.txt", "Scores", "SCORES", " x", "x.", "a:b"}) {
         addProfile(name);
         EXPECT_EQ(ProfileList::count, 0) << name;
     }
@@ -301,12 +304,12 @@ TEST_F(NewProfileDialogTest, RefusedNameKeepsTheDialogOpenWithAHint) {
     });
     runNewProfileDialog();
     EXPECT_EQ(ProfileList::count, 1);
-    EXPECT_EQ(std::vector<std::string>{"Anna.bin"},
-              [] {
-                  std::vector<std::string> files;
-                  for (auto& entry : fs::directory_iterator("Data/Profils")) files.push_back(entry.path().filename().string());
-                  return files;
-              }());
+    EXPECT_EQ(std::vector<std::string>{"Anna.bin"}, [] {
+        std::vector<std::string> files;
+        for (auto& entry : fs::directory_iterator("Data/Profils"))
+            files.push_back(entry.path().filename().string());
+        return files;
+    }());
     EXPECT_FALSE(fs::exists("evil.bin"));
     EXPECT_FALSE(fs::exists("../evil.bin"));
 }

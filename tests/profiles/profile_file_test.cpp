@@ -1,14 +1,15 @@
+#include "profiles/profile_file.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <filesystem>
 #include <string>
 
-#include "profiles/profile_file.h"
+#include "profile_test_support.h"
 #include "profiles/profile_list.h"
 #include "settings/launcher_settings.h"
 #include "support/test_support.h"
-#include "profile_test_support.h"
 
 using namespace profile_tests;
 using test_support::readFile;
@@ -108,7 +109,8 @@ TEST_F(ProfileFileTest, GeneratorStartsLikeTheWindowsRuntime) {
 }
 
 TEST_F(ProfileFileTest, LongNameIsCutSoTagAndGameBytesKeepTheirValues) {
-    std::snprintf(currentProfileName, sizeof currentProfileName, "%s", std::string(100, 'n').c_str());
+    std::snprintf(currentProfileName, sizeof currentProfileName, "%s",
+                  std::string(100, 'n').c_str());
     initProfileRecord();
     std::string record(reinterpret_cast<const char*>(profileRecord), PROFILE_FILE_SIZE);
     EXPECT_EQ(record.substr(0, 32), std::string(32, 'n'));
@@ -123,7 +125,8 @@ TEST_F(ProfileFileTest, ProgressExamples) {
     struct Case {
         int levels, challenges, percent;
     };
-    const Case cases[] = {{64, 25, 100}, {63, 25, 98}, {0, 25, 28}, {44, 0, 49}, {1, 0, 1}, {0, 1, 1}, {0, 0, 0}};
+    const Case cases[] = {{64, 25, 100}, {63, 25, 98}, {0, 25, 28}, {44, 0, 49},
+                          {1, 0, 1},     {0, 1, 1},    {0, 0, 0}};
     for (const Case& c : cases) {
         writeFile(profilePath("P"), progressRecord(c.levels, c.challenges));
         load("P");
@@ -152,7 +155,8 @@ TEST_F(ProfileFileTest, ShortFileReadsMissingBytesAsZeroNotThePreviousProfile) {
     load("Full");
     load("Short");
     expectSummary(11, 10, 0);
-    for (size_t i = LEVEL_STATES_OFFSET + 40; i < PROFILE_FILE_SIZE; ++i) ASSERT_EQ(profileRecord[i], 0) << i;
+    for (size_t i = LEVEL_STATES_OFFSET + 40; i < PROFILE_FILE_SIZE; ++i)
+        ASSERT_EQ(profileRecord[i], 0) << i;
 }
 
 TEST_F(ProfileFileTest, ExistingFilesAreNeverModified) {
@@ -204,10 +208,14 @@ TEST_F(ProfileFileTest, ProgressLineUsesTheLanguageFormatWithFiveNumbers) {
     EXPECT_STREQ(progressText, "35% done (Level 30/64, Challenges 2/25)");
     LauncherSettings::language = 2;
     writeProgressText();
-    EXPECT_STREQ(progressText, "35% fait (Niveaux 30/64, D\xC3\xA9" "fis 2/25)");
+    EXPECT_STREQ(progressText,
+                 "35% fait (Niveaux 30/64, D\xC3\xA9"
+                 "fis 2/25)");
     LauncherSettings::language = 3;
     writeProgressText();
-    EXPECT_STREQ(progressText, " 35% done (Nivel 30 / 64, los desaf\xC3\xAD" "os 2 / 25)");
+    EXPECT_STREQ(progressText,
+                 " 35% done (Nivel 30 / 64, los desaf\xC3\xAD"
+                 "os 2 / 25)");
 }
 
 TEST_F(ProfileFileTest, NewPlayersLineReadsZero) {

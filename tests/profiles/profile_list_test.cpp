@@ -1,3 +1,5 @@
+#include "profiles/profile_list.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -5,7 +7,6 @@
 #include <vector>
 
 #include "platform/platform.h"
-#include "profiles/profile_list.h"
 #include "support/test_support.h"
 
 using test_support::ScratchDirectory;
@@ -29,7 +30,8 @@ protected:
     }
 
     std::vector<std::string> listed() const {
-        return std::vector<std::string>(ProfileList::names, ProfileList::names + ProfileList::count);
+        return std::vector<std::string>(ProfileList::names,
+                                        ProfileList::names + ProfileList::count);
     }
 
     ScratchDirectory scratch;
@@ -105,7 +107,8 @@ TEST_F(ProfileScan, TwelveProfilesAndScoresWarnTwiceAndKeepFirstTenInListingOrde
 
     std::vector<std::string> expected;
     for (const std::string& entry : platform::listBinEntries("Data/Profils")) {
-        if (entry != "Scores.bin" && expected.size() < 10) expected.push_back(entry.substr(0, entry.size() - 4));
+        if (entry != "Scores.bin" && expected.size() < 10)
+            expected.push_back(entry.substr(0, entry.size() - 4));
     }
     EXPECT_EQ(listed(), expected);
     EXPECT_STREQ(currentProfileName, expected[0].c_str());

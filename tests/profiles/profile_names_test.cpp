@@ -1,8 +1,8 @@
+#include "profiles/profile_names.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
-
-#include "profiles/profile_names.h"
 
 namespace {
 
@@ -51,8 +51,8 @@ TEST(ProfileNameCut, NeverWritesPastTheOutput) {
 }
 
 TEST(ProfileNameCheck, OrdinaryNamesAreAccepted) {
-    for (const char* name : {"Anna", "Dad", "John Smith", "a.b", "Zoë", "CONSOLE", "COM10", "LPT0", "Scores2",
-                             "My Scores", "x&y", "_under", "@home", "50%"}) {
+    for (const char* name : {"Anna", "Dad", "John Smith", "a.b", "Zoë", "CONSOLE", "COM10", "LPT0",
+                             "Scores2", "My Scores", "x&y", "_under", "@home", "50%"}) {
         EXPECT_TRUE(isAcceptableProfileName(name)) << name;
     }
 }
@@ -62,8 +62,8 @@ TEST(ProfileNameCheck, EmptyAndDotNamesAreRefused) {
 }
 
 TEST(ProfileNameCheck, PathAndWildcardCharactersAreRefused) {
-    for (const char* name : {"a/b", "a\\b", "a:b", "a*", "a?", "a\"b", "a<b", "a>b", "a|b", "../../evil",
-                             "..\\evil", "C:evil"}) {
+    for (const char* name : {"a/b", "a\\b", "a:b", "a*", "a?", "a\"b", "a<b", "a>b", "a|b",
+                             "../../evil", "..\\evil", "C:evil"}) {
         EXPECT_FALSE(isAcceptableProfileName(name)) << name;
     }
 }
@@ -81,8 +81,8 @@ TEST(ProfileNameCheck, LeadingOrTrailingSpaceOrDotIsRefused) {
 }
 
 TEST(ProfileNameCheck, DeviceNamesAreRefusedInAnyCaseWithOrWithoutExtension) {
-    for (const char* name : {"CON", "con", "Prn", "aux", "NUL", "nul.txt", "COM1", "com9", "LPT1", "lpt9.x",
-                             "CON .txt", "conin$", "CONOUT$"}) {
+    for (const char* name : {"CON", "con", "Prn", "aux", "NUL", "nul.txt", "COM1", "com9", "LPT1",
+                             "lpt9.x", "CON .txt", "conin$", "CONOUT$"}) {
         EXPECT_FALSE(isAcceptableProfileName(name)) << name;
     }
 }

@@ -1,16 +1,15 @@
 // Cases that need POSIX permissions or the POSIX listing order.
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
 #include <string>
 
+#include "../profile_test_support.h"
 #include "profiles/profile_file.h"
 #include "profiles/profile_list.h"
 #include "support/test_support.h"
-#include "../profile_test_support.h"
 
 using namespace profile_tests;
 namespace fs = std::filesystem;
