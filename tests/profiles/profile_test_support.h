@@ -6,6 +6,7 @@
 #include <string>
 
 #include "profiles/profile_file.h"
+#include "support/test_support.h"
 
 namespace profile_tests {
 
