@@ -130,8 +130,16 @@ class Display:
         out = self.run("xdotool", "search", "--name", "^%s$" % re.escape(title), check=False)
         return [int(line) for line in out.split()]
 
+    def mouse_location(self):
+        out = self.run("xdotool", "getmouselocation", "--shell")
+        values = dict(line.split("=", 1) for line in out.split())
+        return int(values["X"]), int(values["Y"])
+
     def mouse_click(self, x, y, button=1):
-        self.run("xdotool", "mousemove", "--sync", str(x), str(y))
+        # "mousemove --sync" waits for the pointer to move, which never
+        # happens when it already stands there.
+        if self.mouse_location() != (x, y):
+            self.run("xdotool", "mousemove", "--sync", str(x), str(y))
         self.run("xdotool", "click", str(button))
 
     def screenshot(self, path, window=None, crop=None):
