@@ -1,4 +1,7 @@
 // The launcher window as buildLauncherWindow makes it, before it is shown.
+// clang-format off
+// GoogleTest first: the Forms header defines None, a name GoogleTest uses.
+#include <gtest/gtest.h>
 #include <FL/Fl_Box.H>
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Choice.H>
@@ -6,7 +9,7 @@
 #include <FL/Fl_Pixmap.H>
 #include <FL/Fl_Window.H>
 #include <FL/forms.H>
-#include <gtest/gtest.h>
+// clang-format on
 
 #include <cstdio>
 #include <string>
