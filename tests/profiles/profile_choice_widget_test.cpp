@@ -65,13 +65,6 @@ TEST_F(ProfileChoiceTest, EmptyListShowsOnlyTheNewProfileItem) {
     EXPECT_EQ(itemLabels(), std::vector<std::string>{"Create new profile"});
 }
 
-TEST_F(ProfileChoiceTest, NamesComeInSlotOrderBeforeTheNewProfileItem) {
-    listProfiles({"Zed", "Anna", "Bert"});
-    buildLauncherWindow();
-    EXPECT_EQ(itemLabels(),
-              (std::vector<std::string>{"Zed", "Anna", "Bert", "Create new profile"}));
-}
-
 TEST_F(ProfileChoiceTest, MenuSyntaxCharactersAndDuplicatesGiveOneLiteralItemPerSlot) {
     listProfiles({"a/b", "back\\slash", "x|y", "_lead", "Anna", "Anna", "tab\tkey"});
     buildLauncherWindow();
@@ -96,12 +89,6 @@ TEST_F(ProfileChoiceTest, TenProfilesMakeTheLastItemInactiveAndKeepItLast) {
     EXPECT_STREQ(profileChoice->menu()[MAX_PROFILES].label(), "Create new profile");
     EXPECT_TRUE(profileChoice->menu()[MAX_PROFILES].flags & FL_MENU_INACTIVE);
     EXPECT_FALSE(profileChoice->menu()[MAX_PROFILES - 1].flags & FL_MENU_INACTIVE);
-}
-
-TEST_F(ProfileChoiceTest, NineProfilesKeepTheNewProfileItemActive) {
-    listProfiles({"1", "2", "3", "4", "5", "6", "7", "8", "9"});
-    buildLauncherWindow();
-    EXPECT_FALSE(profileChoice->menu()[9].flags & FL_MENU_INACTIVE);
 }
 
 TEST_F(ProfileChoiceTest, AddProfileAppendsSelectsCreatesAndShowsItsLine) {

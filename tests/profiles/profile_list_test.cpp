@@ -121,13 +121,6 @@ TEST_F(ProfileScan, WorkingDirectoryIsTheSameAfterwards) {
     EXPECT_EQ(fs::current_path(), before);
 }
 
-TEST_F(ProfileScan, RescanStartsCountingAgain) {
-    addFile("Anna.bin");
-    scan();
-    scan();
-    EXPECT_EQ(ProfileList::count, 1);
-}
-
 TEST(ProfileListAppend, AppendsCopiesToCurrentAndRefusesEleventh) {
     test_support::resetLauncherState();
     for (int i = 0; i < MAX_PROFILES; ++i) {
