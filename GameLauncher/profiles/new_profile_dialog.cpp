@@ -27,6 +27,8 @@ namespace {
 
 const int DIALOG_W = 300;
 const int DIALOG_H = 123;
+// The dialog's top edge lies this far above the screen's middle.
+const int DIALOG_RAISE = 52;
 const Fl_Align PROMPT_ALIGN = FL_ALIGN_TOP | FL_ALIGN_CLIP | FL_ALIGN_WRAP;
 const char* const REFUSED_HINT = "This name cannot be used for a profile.";
 
@@ -34,9 +36,9 @@ Fl_Window* dialogWindow = nullptr;
 Fl_Box* refusedHint = nullptr;
 
 // Fl_Menu_::add() reads '/', '\', '|' and a leading '_' in its text and
-// merges an item into an existing one of equal text. No name can equal this
-// text (names have at most 255 bytes), so adding it always makes a new item,
-// which replace() then labels literally.
+// merges an item into an existing one of equal text (ignoring '&'). No item
+// text can equal this one (names have at most 255 bytes), so adding it always
+// makes a new item, which replace() then labels literally.
 const std::string ITEM_PLACEHOLDER(300, '-');
 
 // Label drawing still reads '&' (underline) and '@' (symbols); doubled, each
@@ -77,7 +79,8 @@ void refuseName() {
 
 void buildDialog() {
     dialogWindow = new Fl_Window(DIALOG_W, DIALOG_H, localisedText(TXT_ENTER_NAME_TITLE));
-    dialogWindow->resize(screenWidth / 2 - DIALOG_W / 2, screenHeight / 2 - 52, DIALOG_W, DIALOG_H);
+    dialogWindow->resize(screenWidth / 2 - DIALOG_W / 2, screenHeight / 2 - DIALOG_RAISE, DIALOG_W,
+                         DIALOG_H);
 
     newProfileInput = new Fl_Input(16, 50, 268, 25, "");
     newProfileInput->labeltype(FL_NORMAL_LABEL);
