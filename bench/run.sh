@@ -8,13 +8,13 @@
 # Not part of the test command. Builds in build-bench (Release).
 #
 # Usage: bench/run.sh [--pairs N] [--quick]
-#   --pairs N  start-up pairs (default 40)
+#   --pairs N  start-up pairs (default 100; at least 40 for the targets)
 #   --quick    10 pairs, short benchmark times, no repetitions (a smoke run)
 # The whole report is also written to build-bench/bench-report.txt.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-pairs=40
+pairs=100
 min_time=0.5
 repetitions=3
 while [ $# -gt 0 ]; do
