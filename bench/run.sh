@@ -29,9 +29,10 @@ tools/install-deps.sh build bench
 cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DLAUNCHER_BENCH=ON \
   -DBUILD_TESTING=OFF >/dev/null
 cmake --build build-bench --target GameLauncher baseline_window startup_bench file_work_bench \
-  start_game_bench game_stamp >/dev/null
+  start_game_bench game_stamp bench_selftest >/dev/null
 bench=build-bench/bench
 report=build-bench/bench-report.txt
+"$bench/bench_selftest" --gtest_brief=1 >/dev/null || { echo "bench/run.sh: the benchmark's own checks failed" >&2; "$bench/bench_selftest" --gtest_brief=1; exit 1; }
 
 # A private X server without a window manager, as the GUI tests use.
 display_file=$(mktemp)

@@ -54,9 +54,3 @@ private:
     std::map<std::string, std::map<std::string, double>> counters_;
     std::map<std::string, bool> medians_;
 };
-
-// How the time grows from input size n1 to n2: the exponent k in t ~ n^k
-// (1 for linear growth).
-inline double growthExponent(double t1, double n1, double t2, double n2) {
-    return std::log(t2 / t1) / std::log(n2 / n1);
-}

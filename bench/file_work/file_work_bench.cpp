@@ -18,6 +18,7 @@
 #include "core/screen.h"
 #include "installation.h"
 #include "quiet_stdout.h"
+#include "stats.h"
 #include "profiles/profile_file.h"
 #include "profiles/profile_list.h"
 #include "settings/config_file.h"

@@ -34,6 +34,7 @@
 #include "i18n/language_tables.h"
 #include "installation.h"
 #include "quiet_stdout.h"
+#include "stats.h"
 #include "platform/platform.h"
 #include "profiles/profile_file.h"
 #include "profiles/profile_list.h"
@@ -81,12 +82,6 @@ void restoreWindow() {
     startButton->label(localisedText(TXT_START_GAME));
     Fl::redraw();
     for (int i = 0; i < 3; ++i) Fl::wait(0.002);
-}
-
-double median(std::vector<double> values) {
-    if (values.empty()) return std::nan("");
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
 }
 
 // Times `step` (which must start the stand-in game) per iteration until the

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "installation.h"
+#include "stats.h"
 #include "targets.h"
 #include "window_watch.h"
 
@@ -70,12 +71,6 @@ Options parse(int argc, char** argv) {
     }
     if (options.pairs < 1) usage("--pairs must be at least 1");
     return options;
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
 void savePicture(const std::string& file, const WindowRun& run) {
@@ -172,6 +167,10 @@ int main(int argc, char** argv) {
         const long differing = differingPixels(firstLauncher, firstBaseline);
         std::printf("  pixels differing between the two windows: %ld of %zu\n", differing,
                     firstLauncher.finalPixels.size());
+        if (differing != 0)
+            std::printf("  warning: the baseline no longer draws the launcher's window; compare the "
+                        "pictures (--shots DIR) and bring bench/startup/baseline_window.cpp up to "
+                        "date\n");
         if (!options.shots.empty()) {
             savePicture(options.shots + "/launcher.ppm", firstLauncher);
             savePicture(options.shots + "/baseline.ppm", firstBaseline);

@@ -1,5 +1,7 @@
 #include "window_watch.h"
 
+#include "frames.h"
+
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/Xdamage.h>
@@ -62,11 +64,6 @@ long readPeakKiB(pid_t pid) {
     }
     return -1;
 }
-
-struct Frame {
-    double ms;
-    uint64_t hash;
-};
 
 struct Snapshot {
     uint64_t hash = 0;
@@ -242,10 +239,7 @@ WindowRun WindowWatch::run(const std::string& program, const std::string& direct
         result.finalPixels = std::move(last.pixels);
         result.finalHash = frames.back().hash;
         result.frames = static_cast<int>(frames.size());
-        // The window is drawn when the final picture first appears and stays.
-        size_t first = frames.size() - 1;
-        while (first > 0 && frames[first - 1].hash == result.finalHash) --first;
-        result.drawnMs = frames[first].ms;
+        result.drawnMs = drawnAt(frames);
         result.ok = true;
     }
     for (const auto& entry : damages) XDamageDestroy(display_, entry.second);
