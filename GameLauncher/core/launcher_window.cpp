@@ -96,6 +96,10 @@ void buildLauncherWindow() {
 
     pictureButton = fl_add_button(FL_NORMAL_BUTTON, 0, 0, 168, 256, "");
     pictureButton->image(picture());
+    // With the empty label FLTK would keep a text line free below the image
+    // and centre both, pushing the picture 8 pixels up; anchor it at the top
+    // so that the 8 rows beyond the window's bottom edge are the hidden ones.
+    pictureButton->align(FL_ALIGN_TOP | FL_ALIGN_INSIDE);
 
     for (const ChoiceRow& row : CHOICES) {
         *row.handle = fl_add_choice(FL_NORMAL_CHOICE, 308, row.y, 160, 30, localisedText(row.label));

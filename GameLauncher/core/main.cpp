@@ -20,6 +20,7 @@ int main(int argc, char** argv) {
     // game's own output even when standard output is a pipe.
     std::setvbuf(stdout, nullptr, _IOLBF, BUFSIZ);
     std::printf("Program start\n");
+    platform::selectDisplay(argc, argv);
     readScreenSize();
     computeModeSizes();
     ConfigFile::instance()->load();

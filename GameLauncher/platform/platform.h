@@ -15,6 +15,10 @@ struct ScreenSize {
     int height;
 };
 
+// Makes a display named by the toolkit's command-line switches the one that
+// primaryScreenSize measures (X11's -display); nothing to do on Windows.
+void selectDisplay(int argc, char** argv);
+
 // Full size of the primary screen in pixels (not the work area).
 ScreenSize primaryScreenSize();
 

@@ -6,6 +6,7 @@
 #include <FL/filename.H>
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <dirent.h>
@@ -26,6 +27,16 @@ ScreenSize primaryScreenSize() {
     return {w, h};
 }
 
+void selectDisplay(int argc, char** argv) {
+    // FLTK takes -display only in fl_initialize, but the screen is measured
+    // before that: let the toolkit see its switches now, so that the screen
+    // measured is the one the window will open on. fl_initialize takes them
+    // again later, to the same effect.
+    for (int i = 1; i < argc;) {
+        if (!Fl::arg(argc, argv, i)) ++i;
+    }
+}
+
 void minimiseConsole() {
     // A terminal is not ours to minimise.
 }
@@ -35,11 +46,15 @@ static bool hasBinExtension(const char* name) {
     return length >= 4 && strcasecmp(name + length - 4, ".bin") == 0;
 }
 
-// Case-insensitive byte order, as NTFS sorts its directory entries; names that
-// differ only in case keep a fixed order by their bytes.
+// The order NTFS keeps its directory entries in: bytes compared after
+// upper-casing (so "_Bob" sorts after "Anna", as '_' lies above 'Z'); names
+// that differ only in case keep a fixed order by their raw bytes.
 static bool ntfsOrder(const std::string& a, const std::string& b) {
-    int folded = strcasecmp(a.c_str(), b.c_str());
-    return folded != 0 ? folded < 0 : a < b;
+    auto upper = [](char c) { return std::toupper(static_cast<unsigned char>(c)); };
+    auto upperLess = [&](char x, char y) { return upper(x) < upper(y); };
+    if (std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), upperLess)) return true;
+    if (std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end(), upperLess)) return false;
+    return a < b;
 }
 
 std::vector<std::string> listBinEntries(const char* directory) {

@@ -21,6 +21,8 @@ ScreenSize primaryScreenSize() {
     return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
 }
 
+void selectDisplay(int, char**) {}
+
 void minimiseConsole() {
     HWND console = GetConsoleWindow();
     if (console) ShowWindow(console, SW_SHOWMINIMIZED);

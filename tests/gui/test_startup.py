@@ -124,11 +124,8 @@ class StartupTest(gui.LauncherTestCase):
         window.key("Escape")
         self.assert_ends_with_status_0(launcher)
 
-    # The screen size is read, and with it the X display opened, before
-    # fl_initialize takes the switches, so -display comes too late and a
-    # launcher without DISPLAY ends with "Can't open display". Start-up must
-    # apply the display switch before it first asks for the screen.
-    @unittest.expectedFailure
+    # The screen is measured, and with it the X display opened, before
+    # fl_initialize takes the switches: -display must count all the same.
     def test_display_switch_picks_the_display(self):
         install = self.installation(profiles=["Anna"])
         launcher = self.start(install, ["-display", self.display.name], env={"DISPLAY": ""})
@@ -164,11 +161,8 @@ class StartupTest(gui.LauncherTestCase):
     def test_picture_is_drawn_pixel_for_pixel_at_the_left(self):
         self.assertIsNotNone(self.picture_offset(), "the picture is not drawn as it is")
 
-    # FLTK sets an empty label's text line under the image and centres both,
-    # which lifts the 256-pixel picture by 8 pixels: the top rows are cut
-    # instead of the bottom ones. The window must give the picture button no
-    # label text (or align its image to the top) for this to pass.
-    @unittest.expectedFailure
+    # The picture is 8 rows taller than the window: the bottom rows are the
+    # hidden ones, not the top ones.
     def test_picture_bottom_rows_are_the_hidden_ones(self):
         self.assertEqual(self.picture_offset(), 0)
 

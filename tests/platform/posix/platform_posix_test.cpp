@@ -57,17 +57,19 @@ TEST(ListBinEntries, MatchingSubDirectoriesAreListedToo) {
     EXPECT_EQ(platform::listBinEntries("dir"), (Names{"Folder.bin", "Zed.bin"}));
 }
 
-// NTFS keeps a directory sorted without regard to case, so Windows yields
-// "anna" before "Bob" before "carl" whatever order the files were made in.
+// NTFS keeps a directory sorted by upper-cased name, so Windows yields "anna"
+// before "Bob" before "carl" whatever order the files were made in, and "_x"
+// after them all ('_' lies above 'Z', though below 'a').
 TEST(ListBinEntries, YieldsCaseInsensitiveByteOrder) {
     ScratchDirectory scratch;
     for (const char* name :
-         {"carl.bin", "Bob.bin", "anna.bin", "Anna2.bin", "ann.bin", "10.bin", "9.bin", "b.bin"}) {
+         {"carl.bin", "_x.bin", "Bob.bin", "anna.bin", "Anna2.bin", "ann.bin", "10.bin", "9.bin",
+          "b.bin"}) {
         writeFile(std::string("dir/") + name, "x");
     }
     EXPECT_EQ(platform::listBinEntries("dir"),
               (Names{"10.bin", "9.bin", "ann.bin", "anna.bin", "Anna2.bin", "b.bin", "Bob.bin",
-                     "carl.bin"}));
+                     "carl.bin", "_x.bin"}));
 }
 
 TEST(ListBinEntries, MissingDirectoryGivesNothing) {
