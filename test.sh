@@ -26,8 +26,9 @@ run_suite() {
     return
   fi
   # A display for the unit tests that touch the toolkit; the GUI tests
-  # start displays of their own.
-  if ! xvfb-run -a -s "-screen 0 1366x768x24" \
+  # start displays of their own. -noreset: by default Xvfb resets when its
+  # last client leaves, and a test connecting meanwhile is refused.
+  if ! xvfb-run -a -s "-screen 0 1366x768x24 -noreset" \
       ctest --test-dir "$dir" --output-on-failure -j "$(nproc)" </dev/null; then
     failed+=("$name: tests")
   fi
