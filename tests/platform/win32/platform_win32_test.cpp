@@ -1,10 +1,10 @@
-// The Win32 platform layer against the real system calls (run under Wine on
-// Linux): the file search, the screen, files, the shell and the game run.
+// The Win32 platform layer against the real system calls (run under Wine).
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -17,239 +17,101 @@ using test_support::fileExists;
 using test_support::readFile;
 using test_support::ScratchDirectory;
 using test_support::writeFile;
+using Names = std::vector<std::string>;
 
 namespace {
 
-std::vector<std::string> sorted(std::vector<std::string> names) {
-    std::sort(names.begin(), names.end());
-    return names;
-}
-
-// The stand-in game, built next to this test program.
-fs::path standInGame() {
+// Copies the stand-in game built next to this program (stand_in_game.cpp).
+void installStandInGame(const char* as) {
     char self[MAX_PATH] = "";
     GetModuleFileNameA(nullptr, self, MAX_PATH);
-    return fs::path(self).parent_path() / "stand_in_game.exe";
+    fs::copy_file(fs::path(self).parent_path() / "stand_in_game.exe", as);
 }
 
-void installStandInGame(const char* as) {
-    fs::copy_file(standInGame(), as, fs::copy_options::overwrite_existing);
-}
-
-// Polls for `path` for up to 30 seconds; the stand-in is a separate process.
 bool waitForFile(const char* path) {
-    for (int waited = 0; waited < 30000; waited += 20) {
-        if (fileExists(path)) return true;
-        Sleep(20);
-    }
-    return false;
-}
-
-// A running program's image cannot be deleted; wait until it has ended so
-// the scratch directory can go.
-void waitUntilDeletable(const char* path) {
-    for (int waited = 0; waited < 30000 && !DeleteFileA(path); waited += 20) Sleep(20);
+    for (int waited = 0; waited < 30000 && !fileExists(path); waited += 20) Sleep(20);
+    return fileExists(path);
 }
 
 }  // namespace
 
-TEST(Win32BinListing, ListsMatchesWhateverTheCaseOfTheExtension) {
+// The search also matches 8.3 aliases ("notes.binary" is NOTES~1.BIN); those
+// are no profiles. Only the set is compared: Windows gives its own order.
+TEST(Win32Platform, ListsBinEntriesAsStoredWhateverTheCase) {
     ScratchDirectory scratch;
-    writeFile("Profils/Anna.bin", "a");
-    writeFile("Profils/BOB.BIN", "b");
-    writeFile("Profils/Cara.Bin", "c");
-    writeFile("Profils/notes.txt", "n");
-    EXPECT_EQ(sorted(platform::listBinEntries("Profils")),
-              (std::vector<std::string>{"Anna.bin", "BOB.BIN", "Cara.Bin"}));
-}
-
-TEST(Win32BinListing, ListsScoresBinASubDirectoryAndAFileNamedDotBin) {
-    ScratchDirectory scratch;
-    writeFile("Profils/Scores.bin", "s");
-    writeFile("Profils/.bin", "");
+    for (const char* name : {"Anna.bin", "BOB.BIN", "Cara.Bin", "Scores.bin", ".bin", "notes.txt",
+                             "bin", "a.bin.txt", "notes.binary", "save.bin2"}) {
+        writeFile(std::string("Profils/") + name, "");
+    }
     fs::create_directories("Profils/x.bin");
-    EXPECT_EQ(sorted(platform::listBinEntries("Profils")),
-              (std::vector<std::string>{".bin", "Scores.bin", "x.bin"}));
-}
-
-TEST(Win32BinListing, NoMatchGivesAnEmptyList) {
-    ScratchDirectory scratch;
-    writeFile("Profils/a.txt", "");
-    writeFile("Profils/bin", "");
-    writeFile("Profils/a.bin.txt", "");
-    EXPECT_TRUE(platform::listBinEntries("Profils").empty());
-}
-
-TEST(Win32BinListing, EmptyOrMissingDirectoryGivesAnEmptyList) {
-    ScratchDirectory scratch;
     fs::create_directories("Empty");
+    Names listed = platform::listBinEntries("Profils");
+    std::sort(listed.begin(), listed.end());
+    EXPECT_EQ(listed, (Names{".bin", "Anna.bin", "BOB.BIN", "Cara.Bin", "Scores.bin", "x.bin"}));
     EXPECT_TRUE(platform::listBinEntries("Empty").empty());
     EXPECT_TRUE(platform::listBinEntries("Missing").empty());
 }
 
-// "*.bin" also matches the 8.3 alias of a longer extension ("NOTES~1.BIN");
-// such names are not profiles.
-TEST(Win32BinListing, LongerExtensionsAreNotListed) {
-    ScratchDirectory scratch;
-    writeFile("Profils/notes.binary", "");
-    writeFile("Profils/save.bin2", "");
-    writeFile("Profils/Anna.bin", "");
-    EXPECT_EQ(platform::listBinEntries("Profils"), std::vector<std::string>{"Anna.bin"});
-}
-
-TEST(Win32BinListing, AcceptsADirectoryWithTrailingSeparator) {
-    ScratchDirectory scratch;
-    writeFile("Data/Profils/Anna.bin", "");
-    EXPECT_EQ(platform::listBinEntries("Data/Profils/"), std::vector<std::string>{"Anna.bin"});
-    EXPECT_EQ(platform::listBinEntries("Data\\Profils\\"), std::vector<std::string>{"Anna.bin"});
-}
-
-TEST(Win32BinListing, NamesComeBackByteForByteInTheAnsiCodePage) {
-    if (GetACP() != 1252) GTEST_SKIP() << "needs the Western code page, have " << GetACP();
-    ScratchDirectory scratch;
-    fs::create_directories("Profils");
-    HANDLE file = CreateFileA("Profils/Zo\xe9.bin", GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(file, INVALID_HANDLE_VALUE);
-    CloseHandle(file);
-    EXPECT_EQ(platform::listBinEntries("Profils"), std::vector<std::string>{"Zo\xe9.bin"});
-}
-
-TEST(Win32Screen, SizeIsThePrimaryScreenInPixels) {
+// Without the manifest's DPI awareness a scaled desktop reports a smaller screen.
+TEST(Win32Platform, ScreenIsTheWholePrimaryScreenOfADpiAwareProcess) {
+    EXPECT_TRUE(IsProcessDPIAware());
     platform::ScreenSize size = platform::primaryScreenSize();
-    EXPECT_GT(size.width, 0);
-    EXPECT_GT(size.height, 0);
     EXPECT_EQ(size.width, GetSystemMetrics(SM_CXSCREEN));
     EXPECT_EQ(size.height, GetSystemMetrics(SM_CYSCREEN));
+    EXPECT_GT(size.width * size.height, 0);
+    platform::minimiseConsole();  // harmless without a console window
 }
 
-// This program carries the launcher's manifest, as GameLauncher.exe does.
-// Without the DPI awareness it declares, a scaled desktop would report a
-// smaller screen.
-TEST(Win32Screen, LauncherManifestIsEmbeddedAndDeclaresDpiAwareness) {
-    HRSRC found = FindResourceA(nullptr, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));
-    ASSERT_NE(found, nullptr);
-    HGLOBAL loaded = LoadResource(nullptr, found);
-    ASSERT_NE(loaded, nullptr);
-    std::string manifest(static_cast<const char*>(LockResource(loaded)),
-                         SizeofResource(nullptr, found));
-    EXPECT_NE(manifest.find(">true</dpiAware>"), std::string::npos) << manifest;
-    EXPECT_NE(manifest.find("level=\"asInvoker\""), std::string::npos);
-}
-
-TEST(Win32Screen, ProcessIsDpiAware) {
-    EXPECT_TRUE(IsProcessDPIAware());
-}
-
-TEST(Win32Console, MinimisingWithoutAConsoleWindowIsHarmless) {
-    platform::minimiseConsole();
-    SUCCEED();
-}
-
-TEST(Win32Files, CreateNewFileNeverTruncatesAnExistingFile) {
+TEST(Win32Platform, FilesAreCreatedOnlyNewInBinaryAndReplacedInOneStep) {
     ScratchDirectory scratch;
-    writeFile("Anna.bin", "keep");
-    EXPECT_EQ(platform::createNewFile("Anna.bin"), nullptr);
-    EXPECT_EQ(readFile("Anna.bin"), "keep");
-}
-
-TEST(Win32Files, CreateNewFileWritesBytesWithoutLineEndTranslation) {
-    ScratchDirectory scratch;
+    const std::string bytes = "a\nb\r\n\x1a" "c";
     std::FILE* file = platform::createNewFile("new.bin");
     ASSERT_NE(file, nullptr);
-    std::fputs("a\nb\r\n\x1a" "c", file);
+    std::fputs(bytes.c_str(), file);
     std::fclose(file);
-    EXPECT_EQ(readFile("new.bin"), "a\nb\r\n\x1a" "c");
-}
-
-TEST(Win32Files, CreateNewFileFailsInAMissingDirectory) {
-    ScratchDirectory scratch;
+    EXPECT_EQ(readFile("new.bin"), bytes);
+    EXPECT_EQ(platform::createNewFile("new.bin"), nullptr);
+    EXPECT_EQ(readFile("new.bin"), bytes);
     EXPECT_EQ(platform::createNewFile("Missing/new.bin"), nullptr);
-}
 
-TEST(Win32Files, MakeDirectoryCreatesOrAcceptsADirectoryButNotAFile) {
-    ScratchDirectory scratch;
     EXPECT_TRUE(platform::makeDirectory("Profils"));
-    EXPECT_TRUE(fs::is_directory("Profils"));
     EXPECT_TRUE(platform::makeDirectory("Profils"));
-    writeFile("plain", "");
-    EXPECT_FALSE(platform::makeDirectory("plain"));
-    EXPECT_FALSE(platform::makeDirectory("Missing/Profils"));
-}
+    EXPECT_FALSE(platform::makeDirectory("new.bin"));
 
-TEST(Win32Files, ReplaceFileReplacesAnExistingTarget) {
-    ScratchDirectory scratch;
-    writeFile("config.ini.new", "new");
     writeFile("config.ini", "old");
-    EXPECT_TRUE(platform::replaceFile("config.ini.new", "config.ini"));
-    EXPECT_EQ(readFile("config.ini"), "new");
-    EXPECT_FALSE(fileExists("config.ini.new"));
+    EXPECT_TRUE(platform::replaceFile("new.bin", "config.ini"));
+    EXPECT_FALSE(platform::replaceFile("new.bin", "config.ini"));
+    EXPECT_EQ(readFile("config.ini"), bytes);
 }
 
-TEST(Win32Files, ReplaceFileWithoutSourceLeavesTheTarget) {
+TEST(Win32Platform, RunsTheGameFromTheWorkingDirectoryOnlyAndWaitsForItsEnd) {
     ScratchDirectory scratch;
-    writeFile("config.ini", "old");
-    EXPECT_FALSE(platform::replaceFile("config.ini.new", "config.ini"));
-    EXPECT_EQ(readFile("config.ini"), "old");
-}
-
-TEST(Win32Game, RunsTheGameInTheWorkingDirectoryAndWaitsForItsEnd) {
-    ScratchDirectory scratch;
-    installStandInGame("1.exe");
-    writeFile("exit_status.txt", "7");
     platform::GameRun run = platform::runGameAndWait("1.exe");
+    EXPECT_FALSE(run.started);
+    EXPECT_FALSE(run.error.empty());
+    // The stand-in lies next to this program, where CreateProcess would look.
+    EXPECT_FALSE(platform::runGameAndWait("stand_in_game.exe").started);
+    writeFile("1.exe", "not a program\r\n");
+    EXPECT_FALSE(platform::runGameAndWait("1.exe").started);
+
+    fs::remove("1.exe");
+    installStandInGame("1.exe");
+    run = platform::runGameAndWait("1.exe");
     EXPECT_TRUE(run.started) << run.error;
     EXPECT_EQ(run.exitStatus, 7);
-    EXPECT_TRUE(fileExists("game_started.txt"));
     EXPECT_TRUE(fileExists("game_ended.txt"));
 }
 
-TEST(Win32Game, GameEndingNormallyGivesStatusZero) {
+TEST(Win32Platform, OpeningDoesNotWaitForTheOpenedProgram) {
     ScratchDirectory scratch;
-    installStandInGame("1.exe");
-    platform::GameRun run = platform::runGameAndWait("1.exe");
-    EXPECT_TRUE(run.started) << run.error;
-    EXPECT_EQ(run.exitStatus, 0);
-}
-
-TEST(Win32Game, MissingGameIsReportedAsNotStarted) {
-    ScratchDirectory scratch;
-    platform::GameRun run = platform::runGameAndWait("1.exe");
-    EXPECT_FALSE(run.started);
-    EXPECT_FALSE(run.error.empty());
-}
-
-TEST(Win32Game, FileThatIsNoProgramIsReportedAsNotStarted) {
-    ScratchDirectory scratch;
-    writeFile("1.exe", "not a program\r\n");
-    platform::GameRun run = platform::runGameAndWait("1.exe");
-    EXPECT_FALSE(run.started);
-    EXPECT_FALSE(run.error.empty());
-}
-
-// The game is taken from the working directory only, never looked up next to
-// the launcher or along PATH.
-TEST(Win32Game, GameIsNotLookedUpOutsideTheWorkingDirectory) {
-    ScratchDirectory scratch;
-    platform::GameRun run = platform::runGameAndWait("stand_in_game.exe");
-    EXPECT_FALSE(run.started);
-}
-
-TEST(Win32Desktop, OpeningReturnsWithoutWaitingForTheOpenedProgram) {
-    ScratchDirectory scratch;
+    EXPECT_FALSE(platform::openWithDesktop("missing-file.launcher-test"));
     installStandInGame("opened.exe");
     writeFile("hold", "");
-    // The stand-in keeps running until "release" exists, so a call that
-    // waited for it would never come back.
     ASSERT_TRUE(platform::openWithDesktop("opened.exe"));
     EXPECT_TRUE(waitForFile("game_started.txt"));
     EXPECT_FALSE(fileExists("game_ended.txt"));
-    writeFile("release", "");
+    fs::remove("hold");
     EXPECT_TRUE(waitForFile("game_ended.txt"));
-    waitUntilDeletable("opened.exe");
-}
-
-TEST(Win32Desktop, TargetWithoutHandlerIsReportedAsNotOpened) {
-    ScratchDirectory scratch;
-    EXPECT_FALSE(platform::openWithDesktop("missing-file.launcher-test"));
+    // Its image cannot be deleted while it runs.
+    for (int waited = 0; waited < 30000 && !DeleteFileA("opened.exe"); waited += 20) Sleep(20);
 }
