@@ -3,7 +3,6 @@
 #pragma once
 
 #include <benchmark/benchmark.h>
-
 #include <unistd.h>
 
 #include <cmath>
@@ -13,22 +12,22 @@
 class CollectingReporter : public benchmark::ConsoleReporter {
 public:
     // Colours only on a terminal, so that a saved report stays plain text.
-    CollectingReporter()
-        : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_Defaults : OO_Tabular) {}
+    CollectingReporter() : ConsoleReporter(isatty(STDOUT_FILENO) ? OO_Defaults : OO_Tabular) {}
 
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs) {
             if (run.error_occurred) continue;
             const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
             if (run.run_type != Run::RT_Iteration && !median) continue;
-            const double ms = run.GetAdjustedRealTime() /
-                              benchmark::GetTimeUnitMultiplier(run.time_unit) * 1e3;
+            const double ms =
+                run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit) * 1e3;
             // With repetitions the median stands for the benchmark. Names
             // are as printed, "/manual_time" included.
             const std::string name = run.run_name.str();
             if (median || !medians_.count(name)) {
                 milliseconds_[name] = ms;
-                for (const auto& counter : run.counters) counters_[name][counter.first] = counter.second;
+                for (const auto& counter : run.counters)
+                    counters_[name][counter.first] = counter.second;
             }
             if (median) medians_[name] = true;
         }

@@ -10,8 +10,8 @@
 inline void reportTarget(const char* what, double value, const char* unit, const char* relation,
                          double limit, bool met) {
     if (std::isnan(value)) {
-        std::printf("target  %-52s %10s %-4s (%s %g %s)  not measured\n", what, "-", unit,
-                    relation, limit, unit);
+        std::printf("target  %-52s %10s %-4s (%s %g %s)  not measured\n", what, "-", unit, relation,
+                    limit, unit);
     } else {
         std::printf("target  %-52s %10.3f %-4s (%s %g %s)  %s\n", what, value, unit, relation,
                     limit, unit, met ? "met" : "MISSED");

@@ -20,9 +20,7 @@ uint32_t le32(const std::string& bytes, size_t at) {
 
 }  // namespace
 
-TEST(DrawnAt, WindowAlreadyCompleteAtMapIsDrawnAtMap) {
-    EXPECT_EQ(drawnAt({{12.0, 7}}), 12.0);
-}
+TEST(DrawnAt, WindowAlreadyCompleteAtMapIsDrawnAtMap) { EXPECT_EQ(drawnAt({{12.0, 7}}), 12.0); }
 
 TEST(DrawnAt, IsTheFirstFrameShowingTheFinalPicture) {
     EXPECT_EQ(drawnAt({{10.0, 1}, {11.0, 2}, {13.0, 3}, {14.0, 3}}), 13.0);

@@ -23,12 +23,17 @@ struct ChoiceSpec {
 // What the launcher shows for the benchmark installation: profiles Anna and
 // Bob, and saved settings naming Bob, mode 3, English, volume 2.
 const ChoiceSpec CHOICES[] = {
-    {8, "Resolution",
+    {8,
+     "Resolution",
      {"Fullscreen", "Windowed 4\\/3", "Windowed 16\\/9", "Windowed 4\\/3 half size",
       "Windowed 16\\/9 half size", nullptr},
      2},
-    {48, "Language",
-     {"English", "Fran\xc3\xa7" "ais", "Espa\xc3\xb1ol", "Italiano", "Deutch", "Dutch", nullptr},
+    {48,
+     "Language",
+     {"English",
+      "Fran\xc3\xa7"
+      "ais",
+      "Espa\xc3\xb1ol", "Italiano", "Deutch", "Dutch", nullptr},
      0},
     {88, "Player Profile", {"Anna", "Bob", "Create new profile", nullptr}, 1},
     {142, "Music Volume", {"Off", "1", "2", "3", "4", "Max", nullptr}, 2},
@@ -61,6 +66,7 @@ int main(int argc, char** argv) {
 
     Fl_Button* picture = fl_add_button(FL_NORMAL_BUTTON, 0, 0, 168, 256, "");
     picture->image(new Fl_Pixmap(launcher_picture_xpm));
+    picture->align(FL_ALIGN_TOP | FL_ALIGN_INSIDE);  // the launcher's picture hangs from the top
     picture->box(FL_NO_BOX);
     picture->clear_visible_focus();
 

@@ -52,14 +52,22 @@ Options parse(int argc, char** argv) {
         std::string flag = argv[i];
         if (i + 1 >= argc) usage(("missing value after " + flag).c_str());
         std::string value = argv[++i];
-        if (flag == "--launcher") options.launcher = value;
-        else if (flag == "--baseline") options.baseline = value;
-        else if (flag == "--pairs") options.pairs = std::atoi(value.c_str());
-        else if (flag == "--warmup") options.warmup = std::atoi(value.c_str());
-        else if (flag == "--settle-ms") options.settleMs = std::atoi(value.c_str());
-        else if (flag == "--locale") options.locale = value;
-        else if (flag == "--shots") options.shots = value;
-        else usage(("unknown option " + flag).c_str());
+        if (flag == "--launcher")
+            options.launcher = value;
+        else if (flag == "--baseline")
+            options.baseline = value;
+        else if (flag == "--pairs")
+            options.pairs = std::atoi(value.c_str());
+        else if (flag == "--warmup")
+            options.warmup = std::atoi(value.c_str());
+        else if (flag == "--settle-ms")
+            options.settleMs = std::atoi(value.c_str());
+        else if (flag == "--locale")
+            options.locale = value;
+        else if (flag == "--shots")
+            options.shots = value;
+        else
+            usage(("unknown option " + flag).c_str());
     }
     if (options.launcher.empty() || options.baseline.empty()) usage("both programs are needed");
     // The programs run in the installation directory: make their paths absolute.
@@ -116,7 +124,9 @@ int main(int argc, char** argv) {
         std::vector<double> launcherMs, baselineMs, ratios, launcherMapMs, baselineMapMs;
         std::vector<double> launcherKiB, baselineKiB, launcherCpu, baselineCpu, cpuRatios;
         WindowRun firstLauncher, firstBaseline;
-        std::printf("pair  launcher: map  drawn  VmHWM   cpu | baseline: map  drawn  VmHWM   cpu | ratio\n");
+        std::printf(
+            "pair  launcher: map  drawn  VmHWM   cpu | baseline: map  drawn  VmHWM   cpu | "
+            "ratio\n");
         for (int pair = 0; pair < options.pairs; ++pair) {
             // Every other pair runs the baseline first, so that whatever the
             // previous run leaves behind (X server clean-up, caches) weighs
@@ -129,10 +139,10 @@ int main(int argc, char** argv) {
                 baseline = measure(watch, options.baseline, install, options);
                 launcher = measure(watch, options.launcher, install, options);
             }
-            std::printf("%4d  %13.1f %6.1f %6ld %5.1f | %13.1f %6.1f %6ld %5.1f | %5.3f\n", pair + 1,
-                        launcher.mapMs, launcher.drawnMs, launcher.peakKiB, launcher.cpuMs,
-                        baseline.mapMs, baseline.drawnMs, baseline.peakKiB, baseline.cpuMs,
-                        launcher.drawnMs / baseline.drawnMs);
+            std::printf("%4d  %13.1f %6.1f %6ld %5.1f | %13.1f %6.1f %6ld %5.1f | %5.3f\n",
+                        pair + 1, launcher.mapMs, launcher.drawnMs, launcher.peakKiB,
+                        launcher.cpuMs, baseline.mapMs, baseline.drawnMs, baseline.peakKiB,
+                        baseline.cpuMs, launcher.drawnMs / baseline.drawnMs);
             launcherMs.push_back(launcher.drawnMs);
             baselineMs.push_back(baseline.drawnMs);
             ratios.push_back(launcher.drawnMs / baseline.drawnMs);
@@ -160,7 +170,8 @@ int main(int argc, char** argv) {
                     median(baselineKiB));
         std::printf("  %-28s %10.2f %10.2f\n", "CPU time, whole life (ms)", median(launcherCpu),
                     median(baselineCpu));
-        std::printf("  ratio of medians (drawn)     %10.3f\n", median(launcherMs) / median(baselineMs));
+        std::printf("  ratio of medians (drawn)     %10.3f\n",
+                    median(launcherMs) / median(baselineMs));
         // CPU time hardly depends on other load on the machine, unlike the
         // wall time: a cross-check of the time ratio on a busy machine.
         std::printf("  median of paired CPU-time ratios %6.3f\n", median(cpuRatios));
@@ -168,9 +179,10 @@ int main(int argc, char** argv) {
         std::printf("  pixels differing between the two windows: %ld of %zu\n", differing,
                     firstLauncher.finalPixels.size());
         if (differing != 0)
-            std::printf("  warning: the baseline no longer draws the launcher's window; compare the "
-                        "pictures (--shots DIR) and bring bench/startup/baseline_window.cpp up to "
-                        "date\n");
+            std::printf(
+                "  warning: the baseline no longer draws the launcher's window; compare the "
+                "pictures (--shots DIR) and bring bench/startup/baseline_window.cpp up to "
+                "date\n");
         if (!options.shots.empty()) {
             savePicture(options.shots + "/launcher.ppm", firstLauncher);
             savePicture(options.shots + "/baseline.ppm", firstBaseline);
@@ -178,8 +190,8 @@ int main(int argc, char** argv) {
 
         std::printf("\n");
         const double ratio = median(ratios);
-        reportTarget("time to window / baseline's, median of paired ratios", ratio, "x",
-                     "at most", MAX_TIME_RATIO, ratio <= MAX_TIME_RATIO);
+        reportTarget("time to window / baseline's, median of paired ratios", ratio, "x", "at most",
+                     MAX_TIME_RATIO, ratio <= MAX_TIME_RATIO);
         const double extraKiB = median(launcherKiB) - median(baselineKiB);
         reportTarget("peak memory (VmHWM) above baseline's, medians", extraKiB, "KiB", "at most",
                      MAX_EXTRA_KIB, extraKiB <= MAX_EXTRA_KIB);

@@ -1,7 +1,5 @@
 #include "window_watch.h"
 
-#include "frames.h"
-
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/Xdamage.h>
@@ -19,6 +17,8 @@
 #include <map>
 #include <stdexcept>
 #include <thread>
+
+#include "frames.h"
 
 namespace {
 
@@ -217,7 +217,8 @@ WindowRun WindowWatch::run(const std::string& program, const std::string& direct
         const Clock::time_point now = Clock::now();
         if (target && millisecondsBetween(lastChange, now) >= settleMs) break;
         if (now > deadline) {
-            result.error = target ? "the window never settled" : "no window titled \"" + title + "\"";
+            result.error =
+                target ? "the window never settled" : "no window titled \"" + title + "\"";
             break;
         }
         int status = 0;

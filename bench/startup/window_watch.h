@@ -11,12 +11,12 @@
 struct WindowRun {
     bool ok = false;
     std::string error;
-    double mapMs = 0;       // spawn until the MapNotify of the titled window
-    double drawnMs = 0;     // spawn until the window first shows its final pixels
-    long peakKiB = 0;       // VmHWM just before the program is ended
-    double cpuMs = 0;       // user + system time of the whole life of the program
-    int frames = 0;         // screenshots taken after map
-    uint64_t finalHash = 0; // of the settled window's pixels
+    double mapMs = 0;                   // spawn until the MapNotify of the titled window
+    double drawnMs = 0;                 // spawn until the window first shows its final pixels
+    long peakKiB = 0;                   // VmHWM just before the program is ended
+    double cpuMs = 0;                   // user + system time of the whole life of the program
+    int frames = 0;                     // screenshots taken after map
+    uint64_t finalHash = 0;             // of the settled window's pixels
     std::vector<uint32_t> finalPixels;  // 0xRRGGBB, row by row
     int width = 0;
     int height = 0;
