@@ -1,21 +1,6 @@
-"""Shared plumbing for the GUI tests.
-
-A test module starts the real launcher binary in a temporary installation
-directory on a private Xvfb display and drives it with xdotool:
-
-    class StartupTest(gui.LauncherTestCase):
-        def test_escape_ends_with_status_0(self):
-            install = self.installation(profiles=["Anna"])
-            launcher = self.start(install)
-            window = launcher.wait_for_window()
-            window.key("Escape")
-            self.assertEqual(launcher.wait_exit(), 0)
-
-Environment (set by CTest): LAUNCHER_BINARY, DEMO_GAME_BINARY,
-PROJECT_SOURCE_DIR. The launcher runs with ASAN_OPTIONS=detect_leaks=0, so a
-sanitizer build's leak report at exit does not change the exit status; any
-other sanitizer finding still fails it.
-"""
+"""GUI test plumbing: the real launcher (LAUNCHER_BINARY, set by CTest) in a
+temporary installation on a private Xvfb display, driven with xdotool. A
+sanitizer's leak report keeps status 0; any other finding fails it."""
 
 import ctypes
 import hashlib
@@ -35,44 +20,28 @@ DEMO_GAME_BINARY = os.environ.get("DEMO_GAME_BINARY", "")
 MAIN_TITLE = "Tarvelline (v1.0 Sept09)"
 DIALOG_TITLE = "Enter your name (31 characters max)"
 SCREEN_SIZE = (1366, 768)
-
-# Window-relative geometry (x, y, w, h) of the four choices of the main window.
-CHOICES = {
-    "mode": (308, 8, 160, 30),
-    "language": (308, 48, 160, 30),
-    "profile": (308, 88, 160, 30),
-    "volume": (308, 142, 160, 30),
-}
+# Window-relative (x, y, w, h) of the main window's widgets.
+CHOICES = {"mode": (308, 8, 160, 30), "language": (308, 48, 160, 30),
+           "profile": (308, 88, 160, 30), "volume": (308, 142, 160, 30)}
 START_BUTTON = (220, 177, 220, 48)
-LINKS = {
-    "mail": (180, 228, 32, 10),
-    "website": (212, 228, 54, 10),
-    "us_shop": (266, 228, 150, 10),  # the last 4 px lie under the Europe link
-    "europe_shop": (420, 228, 60, 10),
-}
-
+LINKS = {"mail": (180, 228, 32, 10), "website": (212, 228, 54, 10),
+         "us_shop": (266, 228, 150, 10), "europe_shop": (420, 228, 60, 10)}
 PROFILE_FILE_SIZE = 23812
 
 
-def profile_record(name, levels_done=0, challenges_done=0, tag=b"ABCDEFGH"):
-    """A 23812-byte profile record: `levels_done` levels in state 2 and
-    `challenges_done` challenge flags set."""
+def profile_record(name):
+    """A fresh 23812-byte profile record for `name`."""
     record = bytearray(PROFILE_FILE_SIZE)
-    encoded = name.encode() if isinstance(name, str) else bytes(name)
-    record[0:min(len(encoded), 32)] = encoded[:32]
-    record[33:41] = tag
+    record[0:len(name.encode()[:32])] = name.encode()[:32]
+    record[33:41] = b"ABCDEFGH"
     struct.pack_into("<H", record, 42, 1)
     for i in range(10):
         record[48 + 296 * i] = 1
-    for level in range(levels_done):
-        struct.pack_into("<I", record, 348 + 4 * level, 2)
-    for challenge in range(challenges_done):
-        record[604 + challenge] = 1
     return bytes(record)
 
 
-def wait_until(predicate, timeout=10.0, interval=0.05, what="condition"):
-    """Polls `predicate` until it returns a true value, which is returned."""
+def wait_until(predicate, timeout=10.0, what="condition"):
+    """Polls `predicate` until it gives a true value, which is returned."""
     deadline = time.monotonic() + timeout
     while True:
         value = predicate()
@@ -80,25 +49,22 @@ def wait_until(predicate, timeout=10.0, interval=0.05, what="condition"):
             return value
         if time.monotonic() > deadline:
             raise AssertionError("timed out after %.1fs waiting for %s" % (timeout, what))
-        time.sleep(interval)
+        time.sleep(0.05)
 
 
 class Display:
     """A private Xvfb server without a window manager."""
 
-    def __init__(self, width=SCREEN_SIZE[0], height=SCREEN_SIZE[1]):
-        self.size = (width, height)
+    def __init__(self, width, height):
         read_end, write_end = os.pipe()
         self.process = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0",
-             "%dx%dx24" % (width, height), "-nolisten", "tcp", "-noreset"],
-            pass_fds=(write_end,), stdin=subprocess.DEVNULL,
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "%dx%dx24" % (width, height),
+             "-nolisten", "tcp", "-noreset"], pass_fds=(write_end,), stdin=subprocess.DEVNULL,
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write_end)
         number = b""
         with os.fdopen(read_end, "rb") as pipe:
-            # Xvfb writes the number and the newline separately.
-            while not number.endswith(b"\n"):
+            while not number.endswith(b"\n"):  # the number and the newline come apart
                 chunk = pipe.read(1)
                 if not chunk:
                     raise RuntimeError("Xvfb did not start")
@@ -108,65 +74,46 @@ class Display:
     def env(self):
         return dict(os.environ, DISPLAY=self.name)
 
-    def run(self, *args, check=True):
-        """Runs an X client (xdotool, xwininfo, ...) on this display."""
+    def run(self, *args, check=True, text=True):
+        """Runs an X client (xdotool, xwininfo, import, ...) on this display."""
         result = subprocess.run(list(args), env=self.env(), stdin=subprocess.DEVNULL,
-                                capture_output=True, text=True, timeout=30)
+                                capture_output=True, text=text, timeout=30)
         if check and result.returncode != 0:
             raise RuntimeError("%s failed: %s" % (" ".join(args), result.stderr))
         return result.stdout
 
     def top_level_windows(self):
         """{window id: (x, y, w, h)} of the root window's children."""
-        windows = {}
         out = self.run("xwininfo", "-root", "-children")
-        for match in re.finditer(r"^\s+(0x[0-9a-f]+) .*?(\d+)x(\d+)\+(-?\d+)\+(-?\d+)", out, re.M):
-            wid = int(match.group(1), 16)
-            w, h, x, y = (int(match.group(i)) for i in range(2, 6))
-            windows[wid] = (x, y, w, h)
-        return windows
+        return {int(m.group(1), 16): tuple(int(m.group(i)) for i in (4, 5, 2, 3)) for m in
+                re.finditer(r"^\s+(0x[0-9a-f]+) .*?(\d+)x(\d+)\+(-?\d+)\+(-?\d+)", out, re.M)}
 
-    def find_windows(self, title):
+    def viewable(self, title):
+        """The id of a mapped window with exactly this title, or None."""
         out = self.run("xdotool", "search", "--name", "^%s$" % re.escape(title), check=False)
-        return [int(line) for line in out.split()]
+        return next((int(w) for w in out.split()
+                     if "IsViewable" in self.run("xwininfo", "-id", w, check=False)), None)
 
-    def mouse_location(self):
-        out = self.run("xdotool", "getmouselocation", "--shell")
-        values = dict(line.split("=", 1) for line in out.split())
-        return int(values["X"]), int(values["Y"])
-
-    def mouse_click(self, x, y, button=1):
-        # "mousemove --sync" waits for the pointer to move, which never
-        # happens when it already stands there.
-        if self.mouse_location() != (x, y):
+    def mouse_click(self, x, y):
+        # A synchronous move to where the pointer already is never ends.
+        values = dict(line.split("=", 1) for line in self.run(
+            "xdotool", "getmouselocation", "--shell").split())
+        if (int(values["X"]), int(values["Y"])) != (x, y):
             self.run("xdotool", "mousemove", "--sync", str(x), str(y))
-        self.run("xdotool", "click", str(button))
+        self.run("xdotool", "click", "1")
 
-    def screenshot(self, path, window=None, crop=None):
-        """Writes a PNG of the screen (or one window, or a crop (x, y, w, h))."""
-        args = ["import", "-window", hex(window) if window else "root", "-depth", "8"]
-        if crop:
-            args += ["-crop", "%dx%d+%d+%d" % (crop[2], crop[3], crop[0], crop[1]), "+repage"]
-        self.run(*args, str(path))
-
-    def pixel(self, x, y):
-        """(r, g, b) of the screen pixel at x, y."""
-        out = self.run("import", "-window", "root", "-depth", "8", "-crop",
-                       "1x1+%d+%d" % (x, y), "txt:-")
-        match = re.search(r"\((\d+),(\d+),(\d+)", out.splitlines()[-1])
-        return tuple(int(v) for v in match.groups())
+    def pixels(self, x, y, w, h):
+        """The raw RGB bytes of a screen area."""
+        return self.run("import", "-window", "root", "-depth", "8", "-crop",
+                        "%dx%d+%d+%d" % (w, h, x, y), "rgb:-", text=False)
 
     def close(self):
         self.process.terminate()
-        try:
-            self.process.wait(timeout=10)
-        except subprocess.TimeoutExpired:
-            self.process.kill()
-            self.process.wait()
+        self.process.wait(timeout=10)
 
 
 class Window:
-    """A top-level window on the display, driven by xdotool."""
+    """A top-level window on the display."""
 
     def __init__(self, display, wid):
         self.display = display
@@ -175,150 +122,98 @@ class Window:
     def geometry(self):
         """(x, y, w, h) on the screen."""
         out = self.display.run("xwininfo", "-id", str(self.id))
-        value = lambda label: int(re.search(label + r":\s+(-?\d+)", out).group(1))
-        return (value("Absolute upper-left X"), value("Absolute upper-left Y"),
-                value("Width"), value("Height"))
-
-    def exists(self):
-        return self.id in self.display.top_level_windows()
+        return tuple(int(re.search(label + r":\s+(-?\d+)", out).group(1)) for label in (
+            "Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"))
 
     def property(self, name):
         return self.display.run("xprop", "-id", str(self.id), name, check=False)
 
-    def focus(self):
-        self.display.run("xdotool", "windowfocus", "--sync", str(self.id), check=False)
-
     def key(self, *keys):
-        """Presses keys (xdotool names: "Escape", "Return", "Tab") in this window."""
-        self.focus()
+        """Presses keys (xdotool names: "Escape", "Return") in this window."""
+        self.display.run("xdotool", "windowfocus", "--sync", str(self.id), check=False)
         self.display.run("xdotool", "key", "--clearmodifiers", *keys)
 
     def type(self, text):
-        """Types text into the focused widget of this window."""
-        self.focus()
+        self.display.run("xdotool", "windowfocus", "--sync", str(self.id), check=False)
         self.display.run("xdotool", "type", "--delay", "15", "--", text)
 
-    def click(self, x, y, button=1):
-        """Clicks at window-relative x, y."""
+    def click(self, rect):
+        """Clicks the middle of a window-relative rectangle."""
         left, top, _, _ = self.geometry()
-        self.display.mouse_click(left + x, top + y, button)
-
-    def click_center(self, rect):
         x, y, w, h = rect
-        self.click(x + w // 2, y + h // 2)
+        self.display.mouse_click(left + x + w // 2, top + y + h // 2)
 
-    def pick(self, choice, index):
-        """Picks item `index` of one of the main window's choices ("mode",
-        "language", "profile", "volume") the way a player does: a click opens
-        the menu, a second click on the item picks it."""
+    def pixels(self, rect):
+        left, top, _, _ = self.geometry()
+        return self.display.pixels(left + rect[0], top + rect[1], rect[2], rect[3])
+
+    def _menu(self, choice):
+        """Opens a choice's menu: its id, geometry, item count and height."""
         before = set(self.display.top_level_windows())
-        self.click_center(CHOICES[choice])
+        self.click(CHOICES[choice])
         menus = wait_until(lambda: {w: g for w, g in self.display.top_level_windows().items()
                                     if w not in before}, what="the %s menu" % choice)
-        menu_id, (x, y, w, h) = max(menus.items(), key=lambda item: item[1][3])
-        count = self.menu_item_count(h)
-        item_height = (h + 1 - 8) / count
-        self.display.mouse_click(x + w // 2, int(y + 4 + item_height * (index + 0.5)))
-        wait_until(lambda: menu_id not in self.display.top_level_windows(),
-                   what="the %s menu to close" % choice)
-
-    @staticmethod
-    def menu_item_count(menu_height, item_height=21):
+        menu_id, geometry = max(menus.items(), key=lambda item: item[1][3])
         # A menu is items x 21 + 2 x 4 - 1 pixels high with the default font.
-        return max(1, round((menu_height + 1 - 8) / item_height))
+        count = max(1, round((geometry[3] + 1 - 8) / 21))
+        return menu_id, geometry, count, (geometry[3] + 1 - 8) / count
+
+    def _menu_closed(self, menu_id):
+        wait_until(lambda: menu_id not in self.display.top_level_windows(), what="the menu to close")
+
+    def pick(self, choice, index):
+        """Picks item `index` of a choice as a player does: click, then click the item."""
+        menu_id, (x, y, w, _), _, item_height = self._menu(choice)
+        self.display.mouse_click(x + w // 2, int(y + 4 + item_height * (index + 0.5)))
+        self._menu_closed(menu_id)
+
+    def selected(self, choice):
+        """The selected item of a choice, or -1: the toolkit opens the menu with
+        the selected item over the choice, and below it when none is."""
+        menu_id, (_, menu_y, _, _), _, item_height = self._menu(choice)
+        self.key("Escape")
+        self._menu_closed(menu_id)
+        choice_top = self.geometry()[1] + CHOICES[choice][1]
+        if menu_y >= choice_top + CHOICES[choice][3]:
+            return -1
+        return round((choice_top - menu_y) / item_height)
 
     def close_box(self):
-        """Asks the window to close as its title bar's close box does
-        (a WM_DELETE_WINDOW message)."""
-        send_wm_delete(self.display.name, self.id)
-
-    def screenshot(self, path):
-        self.display.screenshot(path, crop=self.geometry())
-
-    def pixel(self, x, y):
-        left, top, _, _ = self.geometry()
-        return self.display.pixel(left + x, top + y)
-
-
-def send_wm_delete(display_name, wid):
-    """Sends the WM_DELETE_WINDOW client message a window manager sends when
-    the close box is clicked."""
-    x11 = ctypes.cdll.LoadLibrary("libX11.so.6")
-    x11.XOpenDisplay.restype = ctypes.c_void_p
-    x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
-    x11.XInternAtom.restype = ctypes.c_ulong
-    x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
-
-    class ClientMessage(ctypes.Structure):
-        _fields_ = [("type", ctypes.c_int), ("serial", ctypes.c_ulong),
-                    ("send_event", ctypes.c_int), ("display", ctypes.c_void_p),
-                    ("window", ctypes.c_ulong), ("message_type", ctypes.c_ulong),
-                    ("format", ctypes.c_int), ("data", ctypes.c_long * 5),
-                    ("pad", ctypes.c_long * 24)]
-
-    dpy = x11.XOpenDisplay(display_name.encode())
-    if not dpy:
-        raise RuntimeError("cannot open display " + display_name)
-    try:
-        event = ClientMessage()
-        event.type = 33  # ClientMessage
-        event.window = wid
-        event.message_type = x11.XInternAtom(dpy, b"WM_PROTOCOLS", 0)
-        event.format = 32
-        event.data[0] = x11.XInternAtom(dpy, b"WM_DELETE_WINDOW", 0)
-        event.data[1] = 0  # CurrentTime
-        x11.XSendEvent.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int,
-                                   ctypes.c_long, ctypes.c_void_p]
-        x11.XSendEvent(dpy, wid, 0, 0, ctypes.byref(event))
-        x11.XFlush.argtypes = [ctypes.c_void_p]
+        """Sends the WM_DELETE_WINDOW message a window manager's close box sends."""
+        x11 = ctypes.cdll.LoadLibrary("libX11.so.6")
+        x11.XOpenDisplay.restype = ctypes.c_void_p
+        dpy = ctypes.c_void_p(x11.XOpenDisplay(self.display.name.encode()))
+        atom = lambda name: x11.XInternAtom(dpy, name, 0)
+        # An XClientMessageEvent in the 24 longs of an XEvent: type (33),
+        # serial, send_event, display, window, message_type, format, data.
+        event = (ctypes.c_long * 24)(33, 0, 0, 0, self.id, atom(b"WM_PROTOCOLS"), 32,
+                                     atom(b"WM_DELETE_WINDOW"))
+        x11.XSendEvent(dpy, ctypes.c_ulong(self.id), 0, ctypes.c_long(0), event)
         x11.XFlush(dpy)
-    finally:
-        x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
         x11.XCloseDisplay(dpy)
 
 
 class Installation:
-    """A temporary installation directory: Data, Data/Profils and whatever
-    the test puts there.
+    """A temporary installation: Data, Data/Profils with `profiles` (names;
+    ".bin" added unless given), the settings files when given, and `game`
+    (a program's path) copied in as 1.exe."""
 
-    config:         bytes or str of Data/config.ini (None: no file)
-    game_settings:  bytes or str of Data/config_game.ini (None: no file)
-    profiles:       names (fresh records) or {name: record bytes}; a name may
-                    carry its own extension ("Anna.BIN"), else ".bin" is added
-    profiles_dir:   False to leave out Data/Profils entirely
-    game:           path of a program copied in as 1.exe (None: no game)
-    """
-
-    def __init__(self, config=None, game_settings=None, profiles=(), profiles_dir=True,
-                 game=None):
+    def __init__(self, config=None, game_settings=None, profiles=(), game=None):
         self.path = Path(tempfile.mkdtemp(prefix="launcher-install-"))
-        (self.path / "Data").mkdir()
-        if profiles_dir:
-            (self.path / "Data" / "Profils").mkdir()
+        (self.path / "Data" / "Profils").mkdir(parents=True)
         if config is not None:
             self.write("Data/config.ini", config)
         if game_settings is not None:
             self.write("Data/config_game.ini", game_settings)
-        items = profiles.items() if isinstance(profiles, dict) else ((p, None) for p in profiles)
-        for name, record in items:
-            self.add_profile(name, record)
+        for name in profiles:
+            file_name = name if re.search(r"\.bin$", name, re.I) else name + ".bin"
+            self.write("Data/Profils/" + file_name, profile_record(file_name[:-4]))
         if game:
-            self.install_game(game)
+            shutil.copy(game, self.path / "1.exe")
 
-    def add_profile(self, name, record=None):
-        file_name = name if re.search(r"\.bin$", name, re.I) else name + ".bin"
-        stem = file_name[:-4]
-        self.write("Data/Profils/" + file_name, record if record is not None else profile_record(stem))
-
-    def install_game(self, program, name="1.exe"):
-        target = self.path / name
-        shutil.copy(program, target)
-        target.chmod(0o755)
-
-    def install_script_game(self, script, name="1.exe"):
-        """Installs a shell script as the game."""
-        self.write(name, "#!/bin/sh\n" + script)
-        (self.path / name).chmod(0o755)
+    def install_script_game(self, script):
+        self.write("1.exe", "#!/bin/sh\n" + script)
+        (self.path / "1.exe").chmod(0o755)
 
     def file(self, relative):
         return self.path / relative
@@ -334,122 +229,98 @@ class Installation:
     def exists(self, relative):
         return (self.path / relative).exists()
 
-    def profile_names(self):
-        return sorted(p.name for p in (self.path / "Data" / "Profils").iterdir())
-
     def snapshot(self):
-        """{relative path: sha256 of the file, or "dir"} of the whole tree,
-        for byte-for-byte comparisons."""
+        """{relative path: sha256 of the file, or "dir"} of the whole tree."""
         tree = {}
         for root, dirs, files in os.walk(self.path):
-            for name in dirs:
-                tree[os.path.relpath(os.path.join(root, name), self.path)] = "dir"
-            for name in files:
+            for name in dirs + files:
                 full = os.path.join(root, name)
-                with open(full, "rb") as f:
-                    tree[os.path.relpath(full, self.path)] = hashlib.sha256(f.read()).hexdigest()
+                tree[os.path.relpath(full, self.path)] = "dir" if name in dirs else \
+                    hashlib.sha256(Path(full).read_bytes()).hexdigest()
         return tree
-
-    def remove(self):
-        shutil.rmtree(self.path, ignore_errors=True)
 
 
 class Launcher:
-    """The launcher binary running in an installation on a display.
-    Its standard output and error go to files outside the installation."""
+    """A program (the launcher unless `binary` is given) running in an
+    installation on a display; its output goes to files outside it."""
 
-    def __init__(self, display, installation, args=(), env=None, path_prefix=None,
-                 binary=None):
+    def __init__(self, display, installation, args=(), env=None, path_prefix=None, binary=None):
         self.display = display
-        self.installation = installation
         self._logs = Path(tempfile.mkdtemp(prefix="launcher-logs-"))
-        environment = display.env()
-        environment["ASAN_OPTIONS"] = "detect_leaks=0"
+        environment = dict(display.env(), ASAN_OPTIONS="detect_leaks=0")
         environment.pop("FLTK_SCHEME", None)
         if path_prefix:
             environment["PATH"] = str(path_prefix) + os.pathsep + environment.get("PATH", "")
         environment.update(env or {})
-        self._stdout = open(self._logs / "stdout", "wb")
-        self._stderr = open(self._logs / "stderr", "wb")
+        self._out = open(self._logs / "stdout", "wb")
+        self._err = open(self._logs / "stderr", "wb")
         self.process = subprocess.Popen(
             [binary or LAUNCHER_BINARY, *args], cwd=installation.path, env=environment,
-            stdin=subprocess.DEVNULL, stdout=self._stdout, stderr=self._stderr)
+            stdin=subprocess.DEVNULL, stdout=self._out, stderr=self._err)
 
     def wait_for_window(self, title=MAIN_TITLE, timeout=15):
-        """The window with this exact title, once it is mapped."""
+        """The window with this exact title, once it is mapped and drawn."""
         def mapped():
             if self.process.poll() is not None:
-                raise AssertionError("launcher exited with %s before showing %r; stderr: %s"
+                raise AssertionError("exited with %s before showing %r; stderr: %s"
                                      % (self.process.returncode, title, self.stderr()))
-            for wid in self.display.find_windows(title):
-                if "IsViewable" in self.display.run("xwininfo", "-id", str(wid), check=False):
-                    return wid
-            return None
+            return self.display.viewable(title)
         wid = wait_until(mapped, timeout, what="window %r" % title)
-        time.sleep(0.2)  # let the first expose be drawn
+        time.sleep(0.2)
         return Window(self.display, wid)
 
-    def window_shown(self, title):
-        return any("IsViewable" in self.display.run("xwininfo", "-id", str(w), check=False)
-                   for w in self.display.find_windows(title))
-
-    def running(self):
-        return self.process.poll() is None
-
     def wait_exit(self, timeout=15):
-        """The exit status; fails the test when the launcher does not end."""
         try:
             return self.process.wait(timeout=timeout)
         except subprocess.TimeoutExpired:
-            raise AssertionError("launcher still running after %ss" % timeout)
+            raise AssertionError("still running after %ss" % timeout)
 
     def stdout(self):
-        self._stdout.flush()
-        return (self._logs / "stdout").read_bytes().decode(errors="replace")
+        return (self._logs / "stdout").read_text(errors="replace")
 
     def stderr(self):
-        self._stderr.flush()
-        return (self._logs / "stderr").read_bytes().decode(errors="replace")
-
-    def stdout_lines(self):
-        return self.stdout().splitlines()
+        return (self._logs / "stderr").read_text(errors="replace")
 
     def stop(self):
         if self.process.poll() is None:
             self.process.kill()
             self.process.wait()
-        self._stdout.close()
-        self._stderr.close()
+        self._out.close()
+        self._err.close()
         shutil.rmtree(self._logs, ignore_errors=True)
 
 
 class LauncherTestCase(unittest.TestCase):
-    """Base class: one Xvfb display per test class; installations and
-    launchers made through it are cleaned up after each test."""
-
-    screen_size = SCREEN_SIZE
+    """One Xvfb display per test class; installations and programs started
+    through it are cleaned up after each test, which starts with the pointer
+    in a corner."""
 
     @classmethod
     def setUpClass(cls):
-        if not LAUNCHER_BINARY:
-            raise unittest.SkipTest("LAUNCHER_BINARY is not set (run the GUI tests through ctest)")
-        cls.display = Display(*cls.screen_size)
+        cls.display = Display(*SCREEN_SIZE)
 
     @classmethod
     def tearDownClass(cls):
         cls.display.close()
 
+    def setUp(self):
+        self.display.run("xdotool", "mousemove", "0", "0")
+
     def installation(self, **kwargs):
         install = Installation(**kwargs)
-        self.addCleanup(install.remove)
+        self.addCleanup(shutil.rmtree, install.path, True)
         return install
 
-    def start(self, installation, args=(), **kwargs):
+    def start(self, installation, args=(), title=MAIN_TITLE, **kwargs):
+        """Starts the launcher; returns it and the window titled `title`."""
         launcher = Launcher(self.display, installation, args, **kwargs)
         self.addCleanup(launcher.stop)
-        return launcher
+        return launcher, launcher.wait_for_window(title)
 
-    def scratch_dir(self):
-        path = Path(tempfile.mkdtemp(prefix="launcher-scratch-"))
-        self.addCleanup(shutil.rmtree, path, True)
-        return path
+    def assert_escape_ends_writing_nothing(self, install, launcher, window):
+        before = install.snapshot()
+        window.key("Escape")
+        self.assertEqual(launcher.wait_exit(), 0, launcher.stderr())
+        self.assertEqual(install.snapshot(), before)
+        self.assertNotIn("Sanitizer", launcher.stderr())
+        self.assertNotIn("runtime error", launcher.stderr())
