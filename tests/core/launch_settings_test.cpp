@@ -15,119 +15,20 @@
 #include "settings/launcher_settings.h"
 #include "support/test_support.h"
 
-using test_support::fileExists;
-using test_support::readFile;
-using test_support::writeFile;
-
+using test_support::readFile, test_support::writeFile;
 using namespace std::string_literals;
+namespace fs = std::filesystem;
 
 namespace {
 
-class LaunchSettingsText : public ::testing::Test {
-protected:
-    void SetUp() override { test_support::resetLauncherState(); }
-    void TearDown() override { test_support::resetLauncherState(); }
-
-    // The screen and the window sizes the display modes give on it.
-    void screen(int width, int height, ModeSize size4x3, ModeSize size16x9) {
-        screenWidth = width;
-        screenHeight = height;
-        modeSizes[0] = size4x3;
-        modeSizes[1] = size16x9;
-        modeSizes[2] = {size4x3.width / 2, size4x3.height / 2};
-        modeSizes[3] = {size16x9.width / 2, size16x9.height / 2};
-    }
-
-    void choose(const char* name, int mode, int language, int volume) {
-        std::snprintf(currentProfileName, sizeof currentProfileName, "%s", name);
-        LauncherSettings::mode = mode;
-        LauncherSettings::language = language;
-        LauncherSettings::volume = volume;
-    }
-};
-
-TEST_F(LaunchSettingsText, BobInWindowed16x9On1366x768) {
-    screen(1366, 768, {1024.0f, 768.0f}, {1365.3334f, 768.0f});
-    choose("Bob", 3, 2, 4);
-    EXPECT_EQ(launchSettingsText(),
-              "name Bob\r\nresolution 3\r\nfullscreen 0\r\nscreenx 1365\r\nscreeny 768\r\n"
-              "langage 2\r\nvolume 4\r\n\r\n");
-}
-
-TEST_F(LaunchSettingsText, FullscreenWritesTheScreenSize) {
-    screen(1366, 768, {1024.0f, 768.0f}, {1365.3334f, 768.0f});
-    choose("Anna", 1, 1, 0);
-    EXPECT_EQ(launchSettingsText(),
-              "name Anna\r\nresolution 1\r\nfullscreen 1\r\nscreenx 1366\r\nscreeny 768\r\n"
-              "langage 1\r\nvolume 0\r\n\r\n");
-}
-
-TEST_F(LaunchSettingsText, HalfSizeModeTruncatesTowardZero) {
-    screen(1680, 1050, {1400.0f, 1050.0f}, {1680.0f, 945.0f});
-    choose("Bob", 5, 1, 5);
-    EXPECT_NE(launchSettingsText().find("screenx 840\r\nscreeny 472\r\n"), std::string::npos);
-}
-
-TEST_F(LaunchSettingsText, EmptyNameKeepsTheKeyAndASpace) {
-    screen(1366, 768, {1024.0f, 768.0f}, {1365.3334f, 768.0f});
-    choose("", 1, 1, 4);
-    EXPECT_EQ(launchSettingsText().rfind("name \r\nresolution 1\r\n", 0), 0u);
-}
-
-TEST_F(LaunchSettingsText, SevenLinesAndAnEmptyLineAllEndingInCrLf) {
-    screen(1366, 768, {1024.0f, 768.0f}, {1365.3334f, 768.0f});
-    choose("Bob", 2, 6, 3);
-    std::string text = launchSettingsText();
-    size_t lineEnds = 0;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\n') {
-            ++lineEnds;
-            ASSERT_GT(i, 0u);
-            EXPECT_EQ(text[i - 1], '\r') << "bare LF at byte " << i;
-        }
-        if (text[i] == '\r') {
-            EXPECT_EQ(text[i + 1], '\n') << "bare CR at byte " << i;
-        }
-    }
-    EXPECT_EQ(lineEnds, 8u);
-    EXPECT_EQ(text.substr(text.size() - 4), "\r\n\r\n");
-}
-
-TEST_F(LaunchSettingsText, ModeOutsideTheTableWritesTheScreenAsWindowedSize) {
-    screen(1366, 768, {1024.0f, 768.0f}, {1365.3334f, 768.0f});
-    for (int mode : {0, 6, -1, 1000}) {
-        choose("Bob", mode, 1, 4);
-        std::string expected = "resolution " + std::to_string(mode) +
-                               "\r\nfullscreen 0\r\nscreenx 1366\r\nscreeny 768\r\n";
-        EXPECT_NE(launchSettingsText().find(expected), std::string::npos) << "mode " << mode;
-    }
-}
-
-TEST_F(LaunchSettingsText, NameStopsAtALineBreak) {
-    choose("Bob\r\nresolution 5", 1, 1, 4);
-    std::string text = launchSettingsText();
-    EXPECT_EQ(text.rfind("name Bob\r\nresolution 1\r\n", 0), 0u);
-    EXPECT_EQ(text.find("resolution 5"), std::string::npos);
-}
-
-TEST_F(LaunchSettingsText, UnterminatedNameIsReadOnlyToTheEndOfItsBuffer) {
-    std::memset(currentProfileName, 'x', sizeof currentProfileName);
-    std::string text = launchSettingsText();
-    EXPECT_EQ(text.rfind("name " + std::string(PROFILE_NAME_SIZE, 'x') + "\r\n", 0), 0u);
-}
-
-class LaunchSettingsFiles : public ::testing::Test {
+class LaunchSettings : public ::testing::Test {
 protected:
     void SetUp() override {
         test_support::resetLauncherState();
-        std::filesystem::create_directory("Data");
-        screenWidth = 1366;
-        screenHeight = 768;
-        std::snprintf(currentProfileName, sizeof currentProfileName, "%s", "Bob");
+        fs::create_directory("Data");
     }
-    void TearDown() override { test_support::resetLauncherState(); }
 
-    bool join(std::string& why) {
+    bool join() {
         return joinSettingsFiles(LAUNCH_SETTINGS_PATH, GAME_SETTINGS_PATH, JOINED_SETTINGS_PATH,
                                  JOIN_TEMPORARY_PATH, why);
     }
@@ -136,88 +37,85 @@ protected:
     std::string why;
 };
 
-TEST_F(LaunchSettingsFiles, WritesTheTextByteForByte) {
-    ASSERT_TRUE(writeLaunchSettings(LAUNCH_SETTINGS_PATH, why)) << why;
-    EXPECT_EQ(readFile(LAUNCH_SETTINGS_PATH), launchSettingsText());
+// Each case checks the lines it is about; the first, the whole text. The
+// window sizes are those the display modes give on the screen.
+TEST_F(LaunchSettings, TextIsSevenCrLfLinesAndAnEmptyLine) {
+    struct Case {
+        const char* what;
+        int screenWidth, screenHeight, mode;
+        const char *name, *expected;
+    };
+    const Case cases[] = {
+        {"Bob in windowed 16:9", 1366, 768, 3, "Bob",
+         "name Bob\r\nresolution 3\r\nfullscreen 0\r\nscreenx 1365\r\nscreeny 768\r\n"
+         "langage 2\r\nvolume 4\r\n\r\n"},
+        {"fullscreen gives the screen size", 1366, 768, 1, "Anna",
+         "name Anna\r\nresolution 1\r\nfullscreen 1\r\nscreenx 1366\r\nscreeny 768\r\n"},
+        {"half size truncates toward zero", 1680, 1050, 5, "Bob",
+         "fullscreen 0\r\nscreenx 840\r\nscreeny 472\r\n"},
+        {"empty name keeps the key and a space", 1366, 768, 1, "", "name \r\nresolution 1\r\n"},
+        {"name stops at a line break", 1366, 768, 1, "Bob\r\nresolution 5",
+         "name Bob\r\nresolution 1\r\n"},
+        // Modes outside the table: the screen size, windowed.
+        {"mode 0", 1366, 768, 0, "Bob", "fullscreen 0\r\nscreenx 1366\r\nscreeny 768\r\n"},
+        {"mode 6", 1680, 1050, 6, "Bob", "fullscreen 0\r\nscreenx 1680\r\nscreeny 1050\r\n"},
+    };
+    LauncherSettings::language = 2;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        screenWidth = c.screenWidth;
+        screenHeight = c.screenHeight;
+        computeModeSizes();
+        std::snprintf(currentProfileName, sizeof currentProfileName, "%s", c.name);
+        LauncherSettings::mode = c.mode;
+        EXPECT_NE(launchSettingsText().find(c.expected), std::string::npos) << launchSettingsText();
+    }
 }
 
-TEST_F(LaunchSettingsFiles, ReplacesALongerOldFileWhole) {
+TEST_F(LaunchSettings, UnterminatedNameIsReadOnlyToTheEndOfItsBuffer) {
+    std::memset(currentProfileName, 'x', sizeof currentProfileName);
+    EXPECT_EQ(launchSettingsText().rfind("name " + std::string(PROFILE_NAME_SIZE, 'x') + "\r\n", 0),
+              0u);
+}
+
+TEST_F(LaunchSettings, WriteReplacesAnOldFileWithTheTextOrGivesAReason) {
     writeFile(LAUNCH_SETTINGS_PATH, std::string(4000, 'o'));
     ASSERT_TRUE(writeLaunchSettings(LAUNCH_SETTINGS_PATH, why)) << why;
     EXPECT_EQ(readFile(LAUNCH_SETTINGS_PATH), launchSettingsText());
-}
-
-TEST_F(LaunchSettingsFiles, UnwritableLaunchSettingsGiveAReason) {
-    std::filesystem::remove("Data");
+    fs::remove_all("Data");
     EXPECT_FALSE(writeLaunchSettings(LAUNCH_SETTINGS_PATH, why));
     EXPECT_FALSE(why.empty());
 }
 
-TEST_F(LaunchSettingsFiles, JoinIsLaunchSettingsThenGameSettingsExactly) {
+TEST_F(LaunchSettings, JoinReplacesTheOldFileWithLaunchThenGameSettingsExactly) {
     const std::string game = "windowed 0\nshadows 2\r\n\0\x01\xff tail without line end"s;
+    writeFile(JOINED_SETTINGS_PATH, std::string(5000, 'o'));
+    writeFile(JOIN_TEMPORARY_PATH, std::string(3000, 'h'));  // left over from an earlier start
     writeFile(LAUNCH_SETTINGS_PATH, "name Bob\r\n\r\n");
     writeFile(GAME_SETTINGS_PATH, game);
-    ASSERT_TRUE(join(why)) << why;
+    ASSERT_TRUE(join()) << why;
     EXPECT_EQ(readFile(JOINED_SETTINGS_PATH), "name Bob\r\n\r\n" + game);
-}
-
-TEST_F(LaunchSettingsFiles, JoinReplacesTheOldSettingsFile) {
-    writeFile(JOINED_SETTINGS_PATH, std::string(5000, 'o'));
-    writeFile(LAUNCH_SETTINGS_PATH, "name Bob\r\n");
-    writeFile(GAME_SETTINGS_PATH, "music 1\r\n");
-    ASSERT_TRUE(join(why)) << why;
-    EXPECT_EQ(readFile(JOINED_SETTINGS_PATH), "name Bob\r\nmusic 1\r\n");
-    EXPECT_FALSE(fileExists(JOIN_TEMPORARY_PATH));
-}
-
-TEST_F(LaunchSettingsFiles, MissingGameSettingsGiveTheLaunchSettingsAlone) {
-    writeFile(LAUNCH_SETTINGS_PATH, "name Bob\r\n\r\n");
-    ASSERT_TRUE(join(why)) << why;
+    EXPECT_FALSE(fs::exists(JOIN_TEMPORARY_PATH));
+    fs::remove(GAME_SETTINGS_PATH);  // missing: the launch settings alone
+    ASSERT_TRUE(join()) << why;
     EXPECT_EQ(readFile(JOINED_SETTINGS_PATH), "name Bob\r\n\r\n");
 }
 
-TEST_F(LaunchSettingsFiles, LeftoverTemporaryFileIsOverwritten) {
-    writeFile(JOIN_TEMPORARY_PATH, std::string(3000, 'h'));
-    writeFile(LAUNCH_SETTINGS_PATH, "name Bob\r\n");
-    ASSERT_TRUE(join(why)) << why;
-    EXPECT_EQ(readFile(JOINED_SETTINGS_PATH), "name Bob\r\n");
-    EXPECT_FALSE(fileExists(JOIN_TEMPORARY_PATH));
-}
-
-TEST_F(LaunchSettingsFiles, MissingLaunchSettingsLeaveTheOldFileWhole) {
-    writeFile(JOINED_SETTINGS_PATH, "name Anna\r\n");
-    writeFile(GAME_SETTINGS_PATH, "music 1\r\n");
-    EXPECT_FALSE(join(why));
-    EXPECT_NE(why.find(LAUNCH_SETTINGS_PATH), std::string::npos) << why;
-    EXPECT_EQ(readFile(JOINED_SETTINGS_PATH), "name Anna\r\n");
-}
-
-TEST_F(LaunchSettingsFiles, InterruptedWriteLeavesTheOldFileWhole) {
-    // The temporary file cannot be written, as when the start is cut short
-    // before the rename: the old settings file stays as it was.
-    writeFile(JOINED_SETTINGS_PATH, "name Anna\r\nresolution 2\r\n");
-    writeFile(LAUNCH_SETTINGS_PATH, "name Bob\r\n");
-    std::filesystem::create_directory(JOIN_TEMPORARY_PATH);
-    EXPECT_FALSE(join(why));
-    EXPECT_FALSE(why.empty());
-    EXPECT_EQ(readFile(JOINED_SETTINGS_PATH), "name Anna\r\nresolution 2\r\n");
-}
-
-TEST_F(LaunchSettingsFiles, UnreadableGameSettingsLeaveTheOldFileWhole) {
-    writeFile(JOINED_SETTINGS_PATH, "name Anna\r\n");
-    writeFile(LAUNCH_SETTINGS_PATH, "name Bob\r\n");
-    std::filesystem::create_directory(GAME_SETTINGS_PATH);
-    EXPECT_FALSE(join(why));
-    EXPECT_NE(why.find(GAME_SETTINGS_PATH), std::string::npos) << why;
-    EXPECT_EQ(readFile(JOINED_SETTINGS_PATH), "name Anna\r\n");
-}
-
-TEST_F(LaunchSettingsFiles, WrittenSettingsJoinedWithGameSettings) {
-    LauncherSettings::mode = 1;
-    writeFile(GAME_SETTINGS_PATH, "name Zed\r\nbloom 1\r\n");
-    ASSERT_TRUE(writeLaunchSettings(LAUNCH_SETTINGS_PATH, why)) << why;
-    ASSERT_TRUE(join(why)) << why;
-    EXPECT_EQ(readFile(JOINED_SETTINGS_PATH), launchSettingsText() + "name Zed\r\nbloom 1\r\n");
+// The launch settings or the game settings unreadable, or the temporary file
+// unwritable as when the start is cut short: the join fails naming the file,
+// and the old settings file stays whole.
+TEST_F(LaunchSettings, FailedJoinLeavesTheOldFileWhole) {
+    for (const std::string culprit :
+         {LAUNCH_SETTINGS_PATH, GAME_SETTINGS_PATH, JOIN_TEMPORARY_PATH}) {
+        SCOPED_TRACE(culprit);
+        test_support::ScratchDirectory fresh;
+        writeFile(JOINED_SETTINGS_PATH, "name Anna\r\n");
+        fs::create_directory(culprit);
+        if (culprit != LAUNCH_SETTINGS_PATH) writeFile(LAUNCH_SETTINGS_PATH, "name Bob\r\n");
+        EXPECT_FALSE(join());
+        EXPECT_NE(why.find(culprit), std::string::npos) << why;
+        EXPECT_EQ(readFile(JOINED_SETTINGS_PATH), "name Anna\r\n");
+    }
 }
 
 }  // namespace
