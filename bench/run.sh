@@ -77,9 +77,9 @@ benchmark_options=(--benchmark_min_time="$min_time" --benchmark_repetitions="$re
 } 2>&1 | tee "$report"
 
 targets=$(grep -c '^target ' "$report" || true)
-missed=$(grep '^target .*MISSED$' "$report" || true)
+missed=$(grep -E '^target .*(MISSED|not measured)$' "$report" || true)
 if [ -n "$missed" ]; then
-  echo "$(echo "$missed" | wc -l) of $targets targets missed:"
+  echo "$(echo "$missed" | wc -l) of $targets targets missed or not measured:"
   echo "$missed"
 else
   echo "all $targets targets met"

@@ -21,9 +21,8 @@ public:
             if (run.run_type != Run::RT_Iteration && !median) continue;
             const double ms =
                 run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit) * 1e3;
-            // With repetitions the median stands for the benchmark. Names
-            // are as printed, "/manual_time" included.
-            const std::string name = run.run_name.str();
+            // With repetitions the median stands for the benchmark.
+            const std::string name = plainName(run.run_name.str());
             if (median || !medians_.count(name)) {
                 milliseconds_[name] = ms;
                 for (const auto& counter : run.counters)
@@ -34,7 +33,7 @@ public:
         ConsoleReporter::ReportRuns(runs);
     }
 
-    bool has(const std::string& name) const { return milliseconds_.count(name) != 0; }
+    // Names are as printed without the run parts, e.g. "settings_load/lines:30".
     // Real time per iteration of `name` in milliseconds; NaN when it did not run.
     double ms(const std::string& name) const {
         auto found = milliseconds_.find(name);
@@ -49,6 +48,22 @@ public:
     }
 
 private:
+    // The name without the parts that only say how it was run
+    // ("iterations:100", "manual_time", "real_time"), e.g. "join_settings/game_lines:22".
+    static std::string plainName(const std::string& full) {
+        std::string plain;
+        size_t start = 0;
+        while (start <= full.size()) {
+            size_t end = full.find('/', start);
+            if (end == std::string::npos) end = full.size();
+            const std::string part = full.substr(start, end - start);
+            if (part.rfind("iterations:", 0) != 0 && part != "manual_time" && part != "real_time")
+                plain += (plain.empty() ? "" : "/") + part;
+            start = end + 1;
+        }
+        return plain;
+    }
+
     std::map<std::string, double> milliseconds_;
     std::map<std::string, std::map<std::string, double>> counters_;
     std::map<std::string, bool> medians_;
