@@ -1,7 +1,6 @@
-// Reads arbitrary bytes as a profile's save file and checks that the record
-// holds exactly the file's first bytes (the rest zero), that the progress
-// numbers and every language's progress line stay within bounds, and that
-// reading leaves the file as it was.
+// Reads arbitrary bytes as a profile's save file: the record holds exactly the
+// file's first bytes (the rest zero), the progress and every language's line
+// stay within bounds, and the file stays as it was.
 #include <unistd.h>
 
 #include <cstddef>
@@ -21,31 +20,14 @@ void check(bool condition) {
     if (!condition) std::abort();
 }
 
-// One scratch file, rewritten for every input; nothing depends on the
-// working directory, so the fuzzer's relative paths keep working.
-std::FILE* scratchFile() {
-    static std::FILE* file = std::tmpfile();
-    check(file != nullptr);
-    return file;
-}
-
-std::string readBack(std::FILE* file) {
-    std::string bytes;
-    std::rewind(file);
-    char buffer[4096];
-    size_t got;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) bytes.append(buffer, got);
-    return bytes;
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    std::FILE* file = scratchFile();
-    check(ftruncate(fileno(file), 0) == 0);
+    // One scratch file for every input, apart from the fuzzer's directories.
+    static std::FILE* file = std::tmpfile();
+    check(file && ftruncate(fileno(file), 0) == 0);
     std::rewind(file);
-    check(std::fwrite(data, 1, size, file) == size);
-    check(std::fflush(file) == 0);
+    check(std::fwrite(data, 1, size, file) == size && std::fflush(file) == 0);
     std::rewind(file);
 
     // A previous profile's data must never show through a short file.
@@ -58,13 +40,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (size_t i = kept; i < PROFILE_FILE_SIZE; ++i) check(profileRecord[i] == 0);
 
     int levels = ProgressSummary::levelsDone, challenges = ProgressSummary::challengesDone;
-    check(levels >= 0 && levels <= LEVEL_COUNT);
-    check(challenges >= 0 && challenges <= CHALLENGE_COUNT);
+    check(levels >= 0 && levels <= LEVEL_COUNT && challenges >= 0 && challenges <= CHALLENGE_COUNT);
     check(ProgressSummary::percent ==
           (levels + challenges) * 100 / (LEVEL_COUNT + CHALLENGE_COUNT));
 
-    std::string after = readBack(file);
-    check(after.size() == size && (size == 0 || std::memcmp(after.data(), data, size) == 0));
+    std::string after(size + 1, '\0');
+    std::rewind(file);
+    check(std::fread(&after[0], 1, after.size(), file) == size);
+    check(size == 0 || std::memcmp(after.data(), data, size) == 0);
 
     for (int language = 1; language <= LANGUAGE_COUNT; ++language) {
         LauncherSettings::language = language;
@@ -72,6 +55,5 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         size_t length = strnlen(progressText, sizeof progressText);
         check(length > 0 && length < sizeof progressText);
     }
-    LauncherSettings::language = 1;
     return 0;
 }
