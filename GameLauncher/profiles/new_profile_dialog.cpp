@@ -57,7 +57,8 @@ void addLiteralItem(const char* text, int flags) {
     profileChoice->replace(index, menuDisplayText(text).c_str());
 }
 
-// The item of the current profile, or the last listed one.
+// The item of the current profile, or the last listed one (none when the
+// list is empty).
 void selectCurrentProfileItem() {
     for (int slot = 0; slot < ProfileList::count; ++slot) {
         if (std::strcmp(ProfileList::names[slot], currentProfileName) == 0) {
@@ -123,7 +124,9 @@ void runNewProfileDialog() {
     dialogWindow = nullptr;
     newProfileInput = nullptr;
     refusedHint = nullptr;
-    if (!newProfileCreated && profileChoice) profileChoice->value(ProfileList::count - 1);
+    // Without a new profile the choice shows the current one again: the last
+    // listed profile could be another, and Start Game launches the current.
+    if (!newProfileCreated && profileChoice) selectCurrentProfileItem();
 }
 
 void onNewProfileOk(Fl_Widget*, void*) {

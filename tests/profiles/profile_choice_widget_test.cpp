@@ -95,7 +95,7 @@ TEST_F(ProfileChoiceTest, FullListKeepsTheNewProfileItemLastButInactiveAndAddsNo
 }
 
 // Each pick shows that profile's own line; a dialog opened from the choice
-// and cancelled leaves the zero line. While a dialog is open the main window
+// and cancelled leaves the zero line and the current profile selected. While a dialog is open the main window
 // stays live: picking the new-profile item again brings up the same dialog,
 // and a refused name keeps it open with a hint.
 TEST_F(ProfileChoiceTest, SwitchingProfilesAndTheOneDialogFromTheChoice) {
@@ -107,11 +107,12 @@ TEST_F(ProfileChoiceTest, SwitchingProfilesAndTheOneDialogFromTheChoice) {
     EXPECT_STREQ(progressText, "100% done (Level 64/64, Challenges 25/25)");
     pick(0);
     EXPECT_STREQ(progressText, "49% done (Level 44/64, Challenges 0/25)");
-    pick(1);
+    // Cancelled, the choice goes back to the profile that Start Game would
+    // launch, not to the last listed one.
     whenOpen([] { dialogChild(2)->do_callback(); });
     pick(2);
-    EXPECT_EQ(profileChoice->value(), 1);
-    EXPECT_STREQ(currentProfileName, "Anna");
+    EXPECT_EQ(profileChoice->value(), 0);
+    EXPECT_STREQ(currentProfileName, "Bert");
     EXPECT_STREQ(progressText, "0% done (Level 0/64, Challenges 0/25)");
     whenOpen([] {
         Fl_Widget* first = openNewProfileDialog();
