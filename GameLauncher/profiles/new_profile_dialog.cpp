@@ -10,7 +10,6 @@
 
 #include <cstdio>
 #include <cstring>
-#include <string>
 
 #include "core/launcher_window.h"
 #include "core/screen.h"
@@ -39,22 +38,28 @@ Fl_Box* refusedHint = nullptr;
 // merges an item into an existing one of equal text (ignoring '&'). No item
 // text can equal this one (names have at most 255 bytes), so adding it always
 // makes a new item, which replace() then labels literally.
-const std::string ITEM_PLACEHOLDER(300, '-');
+const char* itemPlaceholder() {
+    static char placeholder[301];
+    if (!placeholder[0]) std::memset(placeholder, '-', sizeof placeholder - 1);
+    return placeholder;
+}
 
 // Label drawing still reads '&' (underline) and '@' (symbols); doubled, each
-// shows as itself.
-std::string menuDisplayText(const char* text) {
-    std::string shown;
-    for (const char* c = text; *c; ++c) {
-        if (*c == '&' || *c == '@') shown += *c;
-        shown += *c;
+// shows as itself. `shown` holds twice a name's bytes and the terminator.
+void menuDisplayText(const char* text, char (&shown)[2 * PROFILE_NAME_SIZE]) {
+    size_t length = 0;
+    for (const char* c = text; *c && length + 2 < sizeof shown; ++c) {
+        if (*c == '&' || *c == '@') shown[length++] = *c;
+        shown[length++] = *c;
     }
-    return shown;
+    shown[length] = '\0';
 }
 
 void addLiteralItem(const char* text, int flags) {
-    int index = profileChoice->add(ITEM_PLACEHOLDER.c_str(), 0, nullptr, nullptr, flags);
-    profileChoice->replace(index, menuDisplayText(text).c_str());
+    int index = profileChoice->add(itemPlaceholder(), 0, nullptr, nullptr, flags);
+    char shown[2 * PROFILE_NAME_SIZE];
+    menuDisplayText(text, shown);
+    profileChoice->replace(index, shown);
 }
 
 // The item of the current profile, or the last listed one (none when the

@@ -39,7 +39,7 @@ const size_t EXTENSION_LENGTH = 4;  // ".bin", whatever its case
 void scanProfiles() {
     ProfileList::count = 0;
     for (const std::string& entry : platform::listBinEntries(PROFILE_DIRECTORY)) {
-        if (entry == SCORES_FILE) continue;
+        if (std::strcmp(entry.c_str(), SCORES_FILE) == 0) continue;
         if (ProfileList::count >= MAX_PROFILES) {
             std::printf("Warning max profile number reached (%d)\n", MAX_PROFILES);
             continue;

@@ -5,8 +5,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
+#include <iterator>
 #include <new>
+#include <sys/stat.h>
 
 namespace {
 
@@ -39,8 +40,8 @@ void ConfigFile::loadFrom(const char* path) {
     clear();
     // Only a plain file: opening a FIFO or a device of that name could block
     // start-up or read without end.
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) return;
+    struct stat info;
+    if (stat(path, &info) != 0 || !S_ISREG(info.st_mode)) return;
     std::FILE* file = std::fopen(path, "rb");
     if (!file) return;
     size_t size = 0;
