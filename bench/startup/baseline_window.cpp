@@ -13,7 +13,7 @@ namespace {
 const Fl_Color GREY = 0x80808080;
 const Fl_Color DARK_BLUE = 0x10108080;
 
-struct ChoiceSpec {
+struct ChoiceRow {
     int y;
     const char* label;
     const char* items[7];  // null-terminated; '\' keeps a '/' out of submenus
@@ -22,7 +22,7 @@ struct ChoiceSpec {
 
 // What the launcher shows for the benchmark installation: profiles Anna and
 // Bob, and saved settings naming Bob, mode 3, English, volume 2.
-const ChoiceSpec CHOICES[] = {
+const ChoiceRow CHOICES[] = {
     {8,
      "Resolution",
      {"Fullscreen", "Windowed 4\\/3", "Windowed 16\\/9", "Windowed 4\\/3 half size",
@@ -39,13 +39,13 @@ const ChoiceSpec CHOICES[] = {
     {142, "Music Volume", {"Off", "1", "2", "3", "4", "Max", nullptr}, 2},
 };
 
-struct LinkSpec {
+struct LinkRow {
     int x;
     int w;
     const char* label;
 };
 
-const LinkSpec LINKS[] = {
+const LinkRow LINKS[] = {
     {180, 32, "MAIL"},
     {212, 54, "/ WEBSITE"},
     {266, 154, "/ US Plumbox KORVANEX SHOP"},
@@ -70,10 +70,10 @@ int main(int argc, char** argv) {
     picture->box(FL_NO_BOX);
     picture->clear_visible_focus();
 
-    for (const ChoiceSpec& spec : CHOICES) {
-        Fl_Choice* choice = fl_add_choice(FL_NORMAL_CHOICE, 308, spec.y, 160, 30, spec.label);
-        for (const char* const* item = spec.items; *item; ++item) choice->add(*item);
-        choice->value(spec.selected);
+    for (const ChoiceRow& row : CHOICES) {
+        Fl_Choice* choice = fl_add_choice(FL_NORMAL_CHOICE, 308, row.y, 160, 30, row.label);
+        for (const char* const* item = row.items; *item; ++item) choice->add(*item);
+        choice->value(row.selected);
         choice->box(FL_PLASTIC_UP_BOX);
         choice->callback(ignoreWidget, nullptr);
         choice->clear_visible_focus();
@@ -89,8 +89,8 @@ int main(int argc, char** argv) {
     progress->box(FL_NO_BOX);
     progress->clear_visible_focus();
 
-    for (const LinkSpec& spec : LINKS) {
-        Fl_Button* link = fl_add_button(FL_NORMAL_BUTTON, spec.x, 228, spec.w, 10, spec.label);
+    for (const LinkRow& row : LINKS) {
+        Fl_Button* link = fl_add_button(FL_NORMAL_BUTTON, row.x, 228, row.w, 10, row.label);
         link->labelcolor(DARK_BLUE);
         link->labelsize(10);
         link->box(FL_NO_BOX);
