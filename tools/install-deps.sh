@@ -32,4 +32,4 @@ sudo=""
 echo "Installing: ${missing[*]}"
 export DEBIAN_FRONTEND=noninteractive
 $sudo apt-get update -q
-$sudo apt-get install -y -q --no-install-recommends "${missing[@]}" </dev/null
+$sudo apt-get install -y -q "${missing[@]}" </dev/null
