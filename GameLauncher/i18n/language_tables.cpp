@@ -1,6 +1,10 @@
 #include "i18n/language_tables.h"
 
-#include "settings/launcher_settings.h"
+namespace LauncherSettings {
+int32_t language = 1;
+
+void resetLanguage() { language = 1; }
+}  // namespace LauncherSettings
 
 // clang-format off
 const LanguageTable languageTables[LANGUAGE_COUNT] = {

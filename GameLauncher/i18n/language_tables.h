@@ -27,6 +27,15 @@ enum StringId {
 };
 
 constexpr int LANGUAGE_COUNT = 6;
+
+namespace LauncherSettings {
+// The language in force, a language number 1..6; 1 (English) at program
+// start. The player's pick and the saved settings set it.
+extern int32_t language;
+
+// Puts the language back to English, as at program start.
+void resetLanguage();
+}  // namespace LauncherSettings
 constexpr int TEXT_SIZE = 256;
 
 // One language: a text of at most 255 bytes for every StringId.

@@ -6,8 +6,6 @@
 #include <cstdint>
 #include <cstdio>
 
-class Fl_Widget;
-
 constexpr size_t PROFILE_FILE_SIZE = 23812;
 constexpr int LEVEL_COUNT = 64;
 constexpr int CHALLENGE_COUNT = 25;
@@ -40,14 +38,6 @@ extern char progressText[PROGRESS_TEXT_SIZE];
 
 // Fills profileRecord with a new player's record for currentProfileName.
 void initProfileRecord();
-
-// Reads or creates the current profile's file, computes the progress and
-// formats the progress line.
-void loadProfile();
-
-// Formats progressText from the ProgressSummary in the language in force and
-// shows it in progressLabel.
-void formatProgressText();
 
 // Puts the record, the summary, the text and the letter generator back to
 // their program-start state.

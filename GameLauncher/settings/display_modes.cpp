@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "core/screen.h"
+#include "platform/screen.h"
 
 ModeSize modeSizes[MODE_COUNT - 1] = {};
 

@@ -6,8 +6,6 @@
 
 #include "i18n/language_tables.h"
 
-class Fl_Widget;
-
 namespace DisplayMode {
 enum : int32_t {
     Fullscreen = 1,
@@ -36,12 +34,6 @@ void computeModeSizes();
 
 // Writes the five modeLabels texts in the language in force.
 void formatModeLabels();
-
-// formatModeLabels, then puts the texts into modeChoice (Fl_Menu_::replace).
-void buildModeLabels();
-
-// Callback of modeChoice: records the picked mode.
-void onModeChosen(Fl_Widget* w, void* data);
 
 // Puts modeSizes and modeLabels back to their start-up contents.
 void resetDisplayModes();

@@ -3,10 +3,13 @@
 
 #include <cstdint>
 
+// LauncherSettings::language, the language in force, belongs to the
+// language tables that read it.
+#include "i18n/language_tables.h"
+
 namespace LauncherSettings {
-extern int32_t mode;      // DisplayMode number, 1..5
-extern int32_t language;  // language number, 1..6
-extern int32_t volume;    // music volume, 0..5
+extern int32_t mode;    // DisplayMode number, 1..5
+extern int32_t volume;  // music volume, 0..5
 
 // Puts the three numbers back to their start-up defaults (1, 1, 4).
 void reset();

@@ -14,9 +14,9 @@
 #include <string>
 
 #include "collecting_reporter.h"
-#include "core/launch_settings.h"
-#include "core/screen.h"
 #include "installation.h"
+#include "launch/launch_settings.h"
+#include "platform/screen.h"
 #include "profiles/profile_file.h"
 #include "profiles/profile_list.h"
 #include "quiet_stdout.h"

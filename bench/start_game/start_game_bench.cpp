@@ -26,22 +26,16 @@
 #include <vector>
 
 #include "collecting_reporter.h"
-#include "core/game_handoff.h"
-#include "core/launch_settings.h"
-#include "core/launcher_window.h"
-#include "core/screen.h"
-#include "i18n/language_switching.h"
 #include "i18n/language_tables.h"
 #include "installation.h"
+#include "launch/launch_settings.h"
 #include "platform/platform.h"
-#include "profiles/profile_file.h"
-#include "profiles/profile_list.h"
 #include "quiet_stdout.h"
-#include "settings/config_file.h"
-#include "settings/display_modes.h"
-#include "settings/saved_settings.h"
 #include "stats.h"
 #include "targets.h"
+#include "ui/game_handoff.h"
+#include "ui/launcher_window.h"
+#include "ui/startup.h"
 
 // The launcher starts the game with posix_spawnp. This definition takes the
 // place of the C library's in this program (the launcher's code is linked
@@ -193,20 +187,9 @@ BENCHMARK(BM_JoinStep)
     ->Iterations(ITERATIONS)
     ->Unit(benchmark::kMicrosecond);
 
-// The start-up of the launcher's main, up to the shown window.
+// The launcher's start-up, up to the shown and drawn window.
 void bringUpLauncher(int& argc, char** argv) {
-    readScreenSize();
-    computeModeSizes();
-    ConfigFile::instance()->load();
-    scanProfiles();
-    fl_initialize(&argc, argv, "Tarvelline", nullptr, 0);
-    buildLauncherWindow();
-    applySavedSettings();
-    loadProfile();
-    buildModeLabels();
-    relabelVolumeItems();
-    relabelNewProfileItem();
-    fl_show_form(mainWindow, FL_PLACE_CENTER, FL_FULLBORDER, "Tarvelline (v1.0 Sept09)");
+    startLauncher(argc, argv);
     for (int i = 0; i < 20; ++i) Fl::wait(0.01);
 }
 

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "platform/platform.h"
-#include "profile_test_support.h"
 #include "profiles/profile_file.h"
 #include "profiles/profile_list.h"
+#include "profiles/profile_test_support.h"
 #include "support/test_support.h"
 
 using namespace profile_tests;

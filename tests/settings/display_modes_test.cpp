@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "core/screen.h"
+#include "platform/screen.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <iterator>
 #include <random>
 
-#include "core/screen.h"
+#include "platform/screen.h"
 #include "profiles/profile_file.h"
 #include "profiles/profile_list.h"
 #include "settings/config_file.h"

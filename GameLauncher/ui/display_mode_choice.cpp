@@ -1,10 +1,10 @@
-// The display-mode choice's side of the display modes: its localised items
-// and the callback that records the pick.
+#include "ui/display_mode_choice.h"
+
 #include <FL/Fl_Choice.H>
 
-#include "core/launcher_window.h"
 #include "settings/display_modes.h"
 #include "settings/launcher_settings.h"
+#include "ui/launcher_window.h"
 
 void buildModeLabels() {
     formatModeLabels();

@@ -1,4 +1,4 @@
-#include "core/launch_settings.h"
+#include "launch/launch_settings.h"
 
 #include <cerrno>
 #include <cmath>
@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "core/screen.h"
 #include "platform/platform.h"
+#include "platform/screen.h"
 #include "profiles/profile_list.h"
 #include "settings/display_modes.h"
 #include "settings/launcher_settings.h"

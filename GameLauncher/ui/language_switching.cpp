@@ -1,15 +1,17 @@
-#include "i18n/language_switching.h"
+#include "ui/language_switching.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Choice.H>
 
-#include "core/launcher_window.h"
 #include "i18n/language_tables.h"
 #include "profiles/profile_file.h"
 #include "profiles/profile_list.h"
 #include "settings/display_modes.h"
 #include "settings/launcher_settings.h"
+#include "ui/display_mode_choice.h"
+#include "ui/launcher_window.h"
+#include "ui/progress_line.h"
 
 namespace {
 

@@ -10,12 +10,12 @@
 #include <string>
 #include <vector>
 
-#include "core/launcher_window.h"
-#include "profile_test_support.h"
-#include "profiles/new_profile_dialog.h"
 #include "profiles/profile_file.h"
 #include "profiles/profile_list.h"
+#include "profiles/profile_test_support.h"
 #include "support/test_support.h"
+#include "ui/launcher_window.h"
+#include "ui/new_profile_dialog.h"
 
 using namespace profile_tests;
 namespace fs = std::filesystem;

@@ -1,4 +1,4 @@
-#include "core/links.h"
+#include "ui/links.h"
 
 #include "platform/platform.h"
 

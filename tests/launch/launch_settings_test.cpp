@@ -1,6 +1,6 @@
 // The bytes of the launch settings and the join that makes the game's
 // settings file from them.
-#include "core/launch_settings.h"
+#include "launch/launch_settings.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <string>
 
-#include "core/screen.h"
+#include "platform/screen.h"
 #include "profiles/profile_list.h"
 #include "settings/display_modes.h"
 #include "settings/launcher_settings.h"

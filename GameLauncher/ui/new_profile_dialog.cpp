@@ -1,4 +1,4 @@
-#include "profiles/new_profile_dialog.h"
+#include "ui/new_profile_dialog.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Box.H>
@@ -11,12 +11,13 @@
 #include <cstdio>
 #include <cstring>
 
-#include "core/launcher_window.h"
-#include "core/screen.h"
 #include "i18n/language_tables.h"
+#include "platform/screen.h"
 #include "profiles/profile_file.h"
 #include "profiles/profile_list.h"
 #include "profiles/profile_names.h"
+#include "ui/launcher_window.h"
+#include "ui/progress_line.h"
 
 Fl_Input* newProfileInput = nullptr;
 int newProfileDone = 0;

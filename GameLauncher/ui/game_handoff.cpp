@@ -1,4 +1,4 @@
-#include "core/game_handoff.h"
+#include "ui/game_handoff.h"
 
 #include <FL/Fl.H>
 #include <FL/Fl_Button.H>
@@ -9,10 +9,10 @@
 #include <cstdlib>
 #include <string>
 
-#include "core/launch_settings.h"
-#include "core/launcher_window.h"
 #include "i18n/language_tables.h"
+#include "launch/launch_settings.h"
 #include "platform/platform.h"
+#include "ui/launcher_window.h"
 
 namespace {
 

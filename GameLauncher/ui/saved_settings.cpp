@@ -1,4 +1,4 @@
-#include "settings/saved_settings.h"
+#include "ui/saved_settings.h"
 
 #include <FL/Fl_Choice.H>
 
@@ -7,10 +7,10 @@
 #include <cstdio>
 #include <cstring>
 
-#include "core/launcher_window.h"
 #include "profiles/profile_list.h"
 #include "settings/config_file.h"
 #include "settings/launcher_settings.h"
+#include "ui/launcher_window.h"
 
 namespace {
 

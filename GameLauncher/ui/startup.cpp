@@ -1,24 +1,22 @@
-// Start-up of the launcher, in its fixed order, then the Forms loop for the
-// rest of the process.
+#include "ui/startup.h"
+
 #include <FL/forms.H>
 
 #include <cstdio>
 
-#include "core/launcher_window.h"
-#include "core/screen.h"
-#include "i18n/language_switching.h"
 #include "platform/platform.h"
-#include "profiles/new_profile_dialog.h"
-#include "profiles/profile_file.h"
+#include "platform/screen.h"
 #include "profiles/profile_list.h"
 #include "settings/config_file.h"
 #include "settings/display_modes.h"
-#include "settings/saved_settings.h"
+#include "ui/display_mode_choice.h"
+#include "ui/language_switching.h"
+#include "ui/launcher_window.h"
+#include "ui/new_profile_dialog.h"
+#include "ui/progress_line.h"
+#include "ui/saved_settings.h"
 
-int main(int argc, char** argv) {
-    // Line-buffered, so that the console lines keep their order with the
-    // game's own output even when standard output is a pipe.
-    std::setvbuf(stdout, nullptr, _IOLBF, BUFSIZ);
+void startLauncher(int& argc, char** argv) {
     std::printf("Program start\n");
     platform::selectDisplay(argc, argv);
     readScreenSize();
@@ -39,5 +37,4 @@ int main(int argc, char** argv) {
     relabelNewProfileItem();
 
     fl_show_form(mainWindow, FL_PLACE_CENTER, FL_FULLBORDER, "Tarvelline (v1.0 Sept09)");
-    for (;;) fl_do_forms();
 }

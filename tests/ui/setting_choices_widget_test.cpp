@@ -7,13 +7,14 @@
 #include <string>
 #include <tuple>
 
-#include "core/launcher_window.h"
 #include "profiles/profile_list.h"
 #include "settings/config_file.h"
 #include "settings/display_modes.h"
 #include "settings/launcher_settings.h"
-#include "settings/saved_settings.h"
 #include "support/test_support.h"
+#include "ui/display_mode_choice.h"
+#include "ui/launcher_window.h"
+#include "ui/saved_settings.h"
 
 namespace {
 

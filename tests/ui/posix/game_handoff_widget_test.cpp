@@ -7,10 +7,10 @@
 #include <filesystem>
 #include <string>
 
-#include "core/game_handoff.h"
-#include "core/launcher_window.h"
 #include "settings/launcher_settings.h"
 #include "support/test_support.h"
+#include "ui/game_handoff.h"
+#include "ui/launcher_window.h"
 
 namespace {
 

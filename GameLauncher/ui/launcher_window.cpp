@@ -1,18 +1,19 @@
-#include "core/launcher_window.h"
+#include "ui/launcher_window.h"
 
 #include <FL/Fl_Pixmap.H>
 #include <FL/forms.H>
 
 #include "assets/launcher_picture.h"
-#include "core/game_handoff.h"
-#include "core/links.h"
-#include "i18n/language_switching.h"
 #include "i18n/language_tables.h"
-#include "profiles/new_profile_dialog.h"
 #include "profiles/profile_file.h"
 #include "settings/display_modes.h"
 #include "settings/launcher_settings.h"
-#include "settings/saved_settings.h"
+#include "ui/display_mode_choice.h"
+#include "ui/game_handoff.h"
+#include "ui/language_switching.h"
+#include "ui/links.h"
+#include "ui/new_profile_dialog.h"
+#include "ui/saved_settings.h"
 
 Fl_Window* mainWindow = nullptr;
 Fl_Button* pictureButton = nullptr;

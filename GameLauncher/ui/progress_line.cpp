@@ -1,8 +1,9 @@
-// The window side of the profile file: the progress line in progressLabel.
+#include "ui/progress_line.h"
+
 #include <FL/Fl_Button.H>
 
-#include "core/launcher_window.h"
 #include "profiles/profile_file.h"
+#include "ui/launcher_window.h"
 
 void loadProfile() {
     loadProfileRecord();

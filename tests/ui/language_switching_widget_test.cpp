@@ -7,12 +7,13 @@
 #include <cstdio>
 #include <string>
 
-#include "core/launcher_window.h"
-#include "i18n/language_switching.h"
 #include "profiles/profile_list.h"
 #include "settings/display_modes.h"
 #include "settings/launcher_settings.h"
 #include "support/test_support.h"
+#include "ui/display_mode_choice.h"
+#include "ui/language_switching.h"
+#include "ui/launcher_window.h"
 
 namespace {
 
