@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -47,13 +48,26 @@ bool makeDirectory(const char* path);
 bool replaceFile(const char* from, const char* to);
 
 struct GameRun {
-    bool started;      // false: the program could not be started at all
-    int exitStatus;    // the program's own status when it ran
-    std::string error; // why it could not be started
+    bool started;           // false: the program could not be started at all
+    int exitStatus;         // the program's own status once it has ended
+    std::string error;      // why it could not be started
+    std::intptr_t process;  // the running program (a process id or handle), 0 once ended
 };
 
-// Runs `program` (a path relative to the working directory) with the working
-// directory as its own and waits until it has ended.
-GameRun runGameAndWait(const char* program);
+// Starts `program` (a path relative to the working directory) with the
+// working directory as its own, and returns without waiting for it.
+GameRun spawnGame(const char* program);
+
+// Whether the game that spawnGame started has ended; waits for that first
+// when `wait` is set. Once it has, `run.exitStatus` holds its status and the
+// process is released. A game that did not start counts as ended.
+bool gameHasEnded(GameRun& run, bool wait = false);
+
+// spawnGame, then waits until the game has ended.
+inline GameRun runGameAndWait(const char* program) {
+    GameRun run = spawnGame(program);
+    gameHasEnded(run, true);
+    return run;
+}
 
 }  // namespace platform

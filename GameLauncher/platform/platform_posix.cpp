@@ -117,8 +117,8 @@ static bool wineOnPath() {
     return false;
 }
 
-GameRun runGameAndWait(const char* program) {
-    GameRun run{false, 0, ""};
+GameRun spawnGame(const char* program) {
+    GameRun run{false, 0, "", 0};
     std::string relative = std::string("./") + program;
     std::vector<char*> argv;
     char wine[] = "wine";
@@ -133,12 +133,22 @@ GameRun runGameAndWait(const char* program) {
         return run;
     }
     run.started = true;
-    int status = 0;
-    while (waitpid(pid, &status, 0) < 0) {
-        if (errno != EINTR) return run;
-    }
-    run.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    run.process = pid;
     return run;
+}
+
+bool gameHasEnded(GameRun& run, bool wait) {
+    if (run.process == 0) return true;
+    int status = 0;
+    pid_t ended;
+    do {
+        ended = waitpid(static_cast<pid_t>(run.process), &status, wait ? 0 : WNOHANG);
+    } while (ended < 0 && errno == EINTR);
+    if (ended == 0) return false;
+    // Ended, or no longer ours to wait for (ECHILD): either way it runs no more.
+    if (ended > 0) run.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    run.process = 0;
+    return true;
 }
 
 }  // namespace platform

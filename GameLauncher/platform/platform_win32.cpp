@@ -96,8 +96,8 @@ static std::string systemErrorText(DWORD code) {
     return message;
 }
 
-GameRun runGameAndWait(const char* program) {
-    GameRun run{false, 0, ""};
+GameRun spawnGame(const char* program) {
+    GameRun run{false, 0, "", 0};
     // A relative application name is taken from the working directory only;
     // a bare command line would be looked up next to the launcher first and
     // along PATH.
@@ -117,11 +117,19 @@ GameRun runGameAndWait(const char* program) {
     }
     run.started = true;
     CloseHandle(process.hThread);
-    WaitForSingleObject(process.hProcess, INFINITE);
-    DWORD status = 0;
-    if (GetExitCodeProcess(process.hProcess, &status)) run.exitStatus = static_cast<int>(status);
-    CloseHandle(process.hProcess);
+    run.process = reinterpret_cast<std::intptr_t>(process.hProcess);
     return run;
+}
+
+bool gameHasEnded(GameRun& run, bool wait) {
+    if (run.process == 0) return true;
+    HANDLE process = reinterpret_cast<HANDLE>(run.process);
+    if (WaitForSingleObject(process, wait ? INFINITE : 0) == WAIT_TIMEOUT) return false;
+    DWORD status = 0;
+    if (GetExitCodeProcess(process, &status)) run.exitStatus = static_cast<int>(status);
+    CloseHandle(process);
+    run.process = 0;
+    return true;
 }
 
 }  // namespace platform

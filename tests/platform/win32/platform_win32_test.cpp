@@ -84,7 +84,7 @@ TEST(Win32Platform, FilesAreCreatedOnlyNewInBinaryAndReplacedInOneStep) {
     EXPECT_EQ(readFile("config.ini"), bytes);
 }
 
-TEST(Win32Platform, RunsTheGameFromTheWorkingDirectoryOnlyAndWaitsForItsEnd) {
+TEST(Win32Platform, RunsTheGameFromTheWorkingDirectoryOnlyAndTellsWhenItHasEnded) {
     ScratchDirectory scratch;
     platform::GameRun run = platform::runGameAndWait("1.exe");
     EXPECT_FALSE(run.started);
@@ -96,8 +96,12 @@ TEST(Win32Platform, RunsTheGameFromTheWorkingDirectoryOnlyAndWaitsForItsEnd) {
 
     fs::remove("1.exe");
     installStandInGame("1.exe");
-    run = platform::runGameAndWait("1.exe");
-    EXPECT_TRUE(run.started) << run.error;
+    writeFile("hold", "");
+    run = platform::spawnGame("1.exe");
+    ASSERT_TRUE(run.started) << run.error;
+    EXPECT_FALSE(platform::gameHasEnded(run)) << "the game holds until the file goes";
+    fs::remove("hold");
+    EXPECT_TRUE(platform::gameHasEnded(run, true));
     EXPECT_EQ(run.exitStatus, 7);
     EXPECT_TRUE(fileExists("game_ended.txt"));
 }
