@@ -10,6 +10,7 @@
 #include "settings/display_modes.h"
 #include "settings/launcher_settings.h"
 #include "ui/display_mode_choice.h"
+#include "ui/label_change.h"
 #include "ui/launcher_window.h"
 #include "ui/progress_line.h"
 
@@ -36,11 +37,11 @@ void onLanguageChosen(Fl_Widget*, void*) {
 }
 
 void relabelWindow() {
-    modeChoice->label(localisedText(TXT_RESOLUTION));
-    languageChoice->label(localisedText(TXT_LANGUAGE));
-    profileChoice->label(localisedText(TXT_PLAYER_PROFILE));
-    startButton->label(localisedText(TXT_START_GAME));
-    volumeChoice->label(localisedText(TXT_MUSIC_VOLUME));
+    changeLabel(modeChoice, localisedText(TXT_RESOLUTION));
+    changeLabel(languageChoice, localisedText(TXT_LANGUAGE));
+    changeLabel(profileChoice, localisedText(TXT_PLAYER_PROFILE));
+    changeLabel(startButton, localisedText(TXT_START_GAME));
+    changeLabel(volumeChoice, localisedText(TXT_MUSIC_VOLUME));
     formatProgressText();
     buildModeLabels();
     relabelVolumeItems();

@@ -3,6 +3,7 @@
 #include <FL/Fl_Button.H>
 
 #include "profiles/profile_file.h"
+#include "ui/label_change.h"
 #include "ui/launcher_window.h"
 
 void loadProfile() {
@@ -11,7 +12,9 @@ void loadProfile() {
 }
 
 void formatProgressText() {
+    // The line is the buffer itself: its old text must be measured before
+    // the buffer is rewritten.
+    repaintLabelArea(progressLabel);
     writeProgressText();
-    // label() also schedules the redraw of the line.
-    if (progressLabel) progressLabel->label(progressText);
+    if (progressLabel) changeLabel(progressLabel, progressText);
 }

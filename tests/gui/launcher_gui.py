@@ -29,14 +29,18 @@ LINKS = {"mail": (180, 228, 32, 10), "website": (212, 228, 54, 10),
 PROFILE_FILE_SIZE = 23812
 
 
-def profile_record(name):
-    """A fresh 23812-byte profile record for `name`."""
+def profile_record(name, levels=0, challenges=0):
+    """A 23812-byte profile record for `name` with that many levels and
+    challenges done (a fresh one by default)."""
     record = bytearray(PROFILE_FILE_SIZE)
     record[0:len(name.encode()[:32])] = name.encode()[:32]
     record[33:41] = b"ABCDEFGH"
     struct.pack_into("<H", record, 42, 1)
     for i in range(10):
         record[48 + 296 * i] = 1
+    for i in range(levels):
+        record[348 + 4 * i] = 2
+    record[604:604 + challenges] = b"\1" * challenges
     return bytes(record)
 
 

@@ -43,6 +43,23 @@ class ProfilesTest(gui.LauncherTestCase):
         self.assert_escape_ends_writing_nothing(install, launcher, window)
         self.assertEqual(install.read("Data/Profils/Anna.bin"), anna)
 
+    # The line's text is wider and taller than its box: a pick must leave no
+    # pixel of the previous profile's line.
+    def test_progress_line_after_a_pick_is_drawn_as_at_start_up(self):
+        install = self.installation(config="name Bob\r\n")
+        install.write("Data/Profils/Anna.bin", gui.profile_record("Anna", levels=30, challenges=8))
+        install.write("Data/Profils/Bob.bin", gui.profile_record("Bob", levels=5, challenges=1))
+        line_area = (168, 118, 312, 24)  # between the profile and volume choices
+        launcher, window = self.start(install)
+        bob = window.pixels(line_area)
+        self.assert_escape_ends_writing_nothing(install, launcher, window)
+        install.write("Data/config.ini", "name Anna\r\n")
+        launcher, window = self.start(install)
+        self.assertNotEqual(window.pixels(line_area), bob)
+        window.pick("profile", 1)
+        gui.wait_until(lambda: window.pixels(line_area) == bob, timeout=3,
+                       what="the line as Bob's at start-up")
+
     def test_cancel_leaves_no_profile_and_the_window_shows(self):
         install = self.installation()
         launcher, dialog = self.start(install, title=gui.DIALOG_TITLE)

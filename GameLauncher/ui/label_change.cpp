@@ -1,0 +1,51 @@
+#include "ui/label_change.h"
+
+#include <FL/Fl_Widget.H>
+#include <FL/Fl_Window.H>
+
+#include <algorithm>
+
+namespace {
+
+// The toolkit sets a label 3 pixels in from the box's edge, or 3 pixels away
+// from it when the label lies outside; a little more covers underlines and
+// the symbols' margins.
+const int SLACK = 5;
+
+}  // namespace
+
+void repaintLabelArea(Fl_Widget* widget) {
+    Fl_Window* window = widget ? widget->window() : nullptr;
+    if (!window || !widget->label()) return;
+    const Fl_Align align = widget->align();
+    int textW = (align & FL_ALIGN_WRAP) ? widget->w() : 0, textH = 0;
+    widget->measure_label(textW, textH);
+
+    // Wherever the label is anchored in the box, a text larger than the box
+    // cannot reach further past an edge than by its overflow.
+    const int overflowX = std::max(0, textW - widget->w()) + SLACK;
+    const int overflowY = std::max(0, textH - widget->h()) + SLACK;
+    int left = widget->x() - overflowX, right = widget->x() + widget->w() + overflowX;
+    int top = widget->y() - overflowY, bottom = widget->y() + widget->h() + overflowY;
+    // A label outside the box lies beside it, on the sides its alignment names.
+    if (align != FL_ALIGN_CENTER && !(align & FL_ALIGN_INSIDE)) {
+        if (align & FL_ALIGN_LEFT) left -= textW + SLACK;
+        if (align & FL_ALIGN_RIGHT) right += textW + SLACK;
+        if (align & FL_ALIGN_TOP) top -= textH + SLACK;
+        if (align & FL_ALIGN_BOTTOM) bottom += textH + SLACK;
+    }
+    // The toolkit clips the area to the window and merges it with any other.
+    window->damage(FL_DAMAGE_ALL, left, top, right - left, bottom - top);
+}
+
+void changeLabel(Fl_Widget* widget, const char* text) {
+    repaintLabelArea(widget);
+    widget->label(text);
+    repaintLabelArea(widget);
+}
+
+void changeLabelToCopy(Fl_Widget* widget, const char* text) {
+    repaintLabelArea(widget);
+    widget->copy_label(text);
+    repaintLabelArea(widget);
+}
