@@ -5,6 +5,7 @@
 #include <FL/Fl_Choice.H>
 #include <FL/Fl_Window.H>
 
+#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -12,15 +13,50 @@
 #include "i18n/language_tables.h"
 #include "launch/launch_settings.h"
 #include "platform/platform.h"
+#include "ui/label_change.h"
 #include "ui/launcher_window.h"
+#include "ui/new_profile_dialog.h"
 
 namespace {
 
-// The button shows the localised loading text, and it is drawn before the
-// launcher blocks in the game.
+// How long the toolkit may wait for events before the game is looked at
+// again: the launcher ends at most this long after the game.
+const double GAME_POLL_SECONDS = 0.05;
+
+// What the player can act on in the main window.
+std::array<Fl_Widget*, 9> inputWidgets() {
+    std::array<Fl_Widget*, 9> widgets = {modeChoice,   languageChoice, profileChoice,
+                                         volumeChoice, startButton,    mailLink,
+                                         websiteLink,  usShopLink,     europeShopLink};
+    return widgets;
+}
+
+void ignoreClose(Fl_Widget*, void*) {}
+
+Fl_Callback* heldWindowCallback = nullptr;
+
+// While the game starts and runs, the window goes on being drawn but answers
+// nothing: no second Start, no pick, no link, and closing it (close box or
+// Escape) does not end the launcher before the game has ended. An open
+// new-profile dialog is cancelled, so that no profile appears meanwhile.
+void holdInput() {
+    for (Fl_Widget* widget : inputWidgets()) widget->deactivate();
+    heldWindowCallback = mainWindow->callback();
+    mainWindow->callback(ignoreClose, nullptr);
+    cancelNewProfileDialog();
+}
+
+void releaseInput() {
+    for (Fl_Widget* widget : inputWidgets()) widget->activate();
+    if (heldWindowCallback) mainWindow->callback(heldWindowCallback, nullptr);
+}
+
+// The button shows the localised loading text, drawn before the launcher
+// goes on.
 void showLoading() {
+    holdInput();
     startButton->box(FL_PLASTIC_UP_BOX);
-    startButton->label(localisedText(TXT_LOADING));
+    changeLabel(startButton, localisedText(TXT_LOADING));
     Fl::redraw();
     Fl::flush();
 }
@@ -36,13 +72,22 @@ void buildGameSettings() {
     }
 }
 
+// The toolkit handles its events while the game runs, so the window is
+// repainted where other windows uncover it and, on Windows, keeps answering
+// the system (drawing there reaches the screen only while messages are
+// handled).
+void waitForGame(platform::GameRun& run) {
+    while (!platform::gameHasEnded(run)) Fl::wait(GAME_POLL_SECONDS);
+}
+
 // The game never ran: say so on the Start button and keep the window until
 // the player has read it and closes it. Picks made meanwhile could relabel
 // the button or start again, so the choices and the button stop answering.
 void showStartFailure(const std::string& why) {
+    releaseInput();
     char message[256];
     std::snprintf(message, sizeof message, "Cannot start %s:\n%s", GAME_PROGRAM, why.c_str());
-    startButton->copy_label(message);
+    changeLabelToCopy(startButton, message);
     startButton->when(FL_WHEN_NEVER);
     for (Fl_Choice* choice : {modeChoice, languageChoice, profileChoice, volumeChoice}) {
         choice->deactivate();
@@ -61,10 +106,13 @@ int handOffToGame() {
 
     std::printf("Loading game. Please wait...\n");
     std::fflush(stdout);
-    platform::GameRun run = platform::runGameAndWait(GAME_PROGRAM);
+    platform::GameRun run = platform::spawnGame(GAME_PROGRAM);
     if (!run.started) {
         std::fprintf(stderr, "Cannot start the game %s: %s\n", GAME_PROGRAM, run.error.c_str());
         showStartFailure(run.error);
+    } else {
+        waitForGame(run);
+        releaseInput();
     }
 
     std::printf("Closing...\n");

@@ -115,6 +115,12 @@ void buildDialog() {
 
 Fl_Widget* openNewProfileDialog() { return dialogWindow; }
 
+void cancelNewProfileDialog() {
+    if (!dialogWindow) return;
+    dialogWindow->hide();
+    onNewProfileDone(dialogWindow, nullptr);
+}
+
 void runNewProfileDialog() {
     // The main window stays live while a dialog waits; a second dialog
     // would share the input and the flags of the first.

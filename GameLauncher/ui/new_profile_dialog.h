@@ -16,6 +16,9 @@ void runNewProfileDialog();
 // The open dialog's window, or null.
 Fl_Widget* openNewProfileDialog();
 
+// Closes an open dialog as its cancel button does.
+void cancelNewProfileDialog();
+
 void onNewProfileOk(Fl_Widget* w, void* data);
 void onNewProfileDone(Fl_Widget* w, void* data);
 

@@ -44,6 +44,14 @@ def profile_record(name, levels=0, challenges=0):
     return bytes(record)
 
 
+def xlib(display_name):
+    """libX11 and a new connection to the display."""
+    x11 = ctypes.cdll.LoadLibrary("libX11.so.6")
+    x11.XOpenDisplay.restype = ctypes.c_void_p
+    x11.XDefaultRootWindow.restype = ctypes.c_ulong
+    return x11, ctypes.c_void_p(x11.XOpenDisplay(display_name.encode()))
+
+
 def wait_until(predicate, timeout=10.0, what="condition"):
     """Polls `predicate` until it gives a true value, which is returned."""
     deadline = time.monotonic() + timeout
@@ -105,6 +113,18 @@ class Display:
         if (int(values["X"]), int(values["Y"])) != (x, y):
             self.run("xdotool", "mousemove", "--sync", str(x), str(y))
         self.run("xdotool", "click", "1")
+
+    def cover(self, x, y, w, h):
+        """Maps a plain window over a screen area for a moment and removes it,
+        as a game's window would, leaving the area to be repainted."""
+        x11, dpy = xlib(self.name)
+        x11.XCreateSimpleWindow.restype = ctypes.c_ulong
+        window = x11.XCreateSimpleWindow(dpy, ctypes.c_ulong(x11.XDefaultRootWindow(dpy)),
+                                         x, y, w, h, 0, ctypes.c_ulong(0), ctypes.c_ulong(0))
+        x11.XMapRaised(dpy, ctypes.c_ulong(window))
+        x11.XSync(dpy, 0)
+        time.sleep(0.3)
+        x11.XCloseDisplay(dpy)  # and with it the window
 
     def pixels(self, x, y, w, h):
         """The raw RGB bytes of a screen area."""
@@ -184,9 +204,7 @@ class Window:
 
     def close_box(self):
         """Sends the WM_DELETE_WINDOW message a window manager's close box sends."""
-        x11 = ctypes.cdll.LoadLibrary("libX11.so.6")
-        x11.XOpenDisplay.restype = ctypes.c_void_p
-        dpy = ctypes.c_void_p(x11.XOpenDisplay(self.display.name.encode()))
+        x11, dpy = xlib(self.display.name)
         atom = lambda name: x11.XInternAtom(dpy, name, 0)
         # An XClientMessageEvent in the 24 longs of an XEvent: type (33),
         # serial, send_event, display, window, message_type, format, data.

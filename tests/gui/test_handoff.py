@@ -33,7 +33,21 @@ class HandOffTest(gui.LauncherTestCase):
         self.assertIsNone(launcher.process.poll(), "the launcher ended while the game ran")
         self.assertNotIn("Closing...", launcher.stdout())
         self.assertNotEqual(window.pixels(gui.START_BUTTON), idle_button,
-                            "the loading text was not drawn before the launcher blocked")
+                            "the loading text is not drawn")
+        # While the game runs the window is repainted where it was covered,
+        # and answers no click and no close request.
+        loading = window.pixels((0, 0, 480, 248))
+        left, top, _, _ = window.geometry()
+        self.display.cover(left + 100, top + 100, 250, 120)
+        gui.wait_until(lambda: window.pixels((0, 0, 480, 248)) == loading, what="the repaint")
+        menus_before = set(self.display.top_level_windows())
+        for rect in (gui.CHOICES["profile"], gui.START_BUTTON):
+            window.click(rect)
+        window.close_box()
+        time.sleep(0.5)
+        self.assertEqual(set(self.display.top_level_windows()), menus_before, "a window opened or closed")
+        self.assertTrue(launcher.process.poll() is None and self.display.viewable(gui.MAIN_TITLE),
+                        "closed before the game ended")
         os.remove(install.file("game_gate"))
         self.assertEqual(launcher.wait_exit(), 0, "the game's own status must not count")
 
