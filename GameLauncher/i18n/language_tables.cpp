@@ -27,6 +27,7 @@ const LanguageTable languageTables[LANGUAGE_COUNT] = {
         "Music Volume",
         "Off",
         "Max",
+        "Cannot start %s:\n%s",
     },
     {   // 2 French
         "Plein écran",
@@ -47,6 +48,7 @@ const LanguageTable languageTables[LANGUAGE_COUNT] = {
         "Volume Musique",
         "Eteint",
         "Max",
+        "Impossible de lancer %s :\n%s",
     },
     {   // 3 Spanish
         "Pantalla completa",
@@ -67,6 +69,7 @@ const LanguageTable languageTables[LANGUAGE_COUNT] = {
         "Volumen de la Música",
         "Apagado",
         "Max",
+        "No se puede iniciar %s:\n%s",
     },
     {   // 4 Italian
         "Fullscreen",
@@ -87,6 +90,7 @@ const LanguageTable languageTables[LANGUAGE_COUNT] = {
         "Volume Music",
         "Chiuso",
         "Max",
+        "Impossibile avviare %s:\n%s",
     },
     {   // 5 German
         "Vollbild",
@@ -107,6 +111,7 @@ const LanguageTable languageTables[LANGUAGE_COUNT] = {
         "Music Volume",
         "Aus",
         "Max",
+        "%s kann nicht gestartet werden:\n%s",
     },
     {   // 6 Dutch
         "Fullscreen",
@@ -127,6 +132,7 @@ const LanguageTable languageTables[LANGUAGE_COUNT] = {
         "Music Volume",
         "Off",
         "Max",
+        "Kan %s niet starten:\n%s",
     },
 };
 

@@ -23,6 +23,9 @@ enum StringId {
     TXT_MUSIC_VOLUME,
     TXT_VOLUME_OFF,
     TXT_VOLUME_MAX,
+    // On the Start button when the game cannot be started: a format taking
+    // the program's name and the system's reason, in that order (two %s).
+    TXT_CANNOT_START,
     STRING_COUNT
 };
 

@@ -80,13 +80,15 @@ void waitForGame(platform::GameRun& run) {
     while (!platform::gameHasEnded(run)) Fl::wait(GAME_POLL_SECONDS);
 }
 
-// The game never ran: say so on the Start button and keep the window until
+// The game never ran: say so on the Start button, in the player's language
+// with the system's reason as the system gives it, and keep the window until
 // the player has read it and closes it. Picks made meanwhile could relabel
 // the button or start again, so the choices and the button stop answering.
 void showStartFailure(const std::string& why) {
     releaseInput();
-    char message[256];
-    std::snprintf(message, sizeof message, "Cannot start %s:\n%s", GAME_PROGRAM, why.c_str());
+    char message[512];
+    std::snprintf(message, sizeof message, localisedText(TXT_CANNOT_START), GAME_PROGRAM,
+                  why.c_str());
     changeLabelToCopy(startButton, message);
     startButton->when(FL_WHEN_NEVER);
     for (Fl_Choice* choice : {modeChoice, languageChoice, profileChoice, volumeChoice}) {

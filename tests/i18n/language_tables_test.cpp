@@ -37,15 +37,23 @@ TEST(LanguageTables, LookupReadsTheLanguageInForceAndEnglishOutsideOneToSix) {
     EXPECT_STREQ(localisedText(static_cast<StringId>(-1)), "");
 }
 
-// The progress line is formatted with exactly five ints: any other
-// conversion would read arguments that are not there.
-TEST(LanguageTables, ProgressFormatsTakeExactlyFiveInts) {
-    for (int language = 1; language <= LANGUAGE_COUNT; ++language) {
-        const std::string format =
-            std::regex_replace(languageTable(language)[TXT_PROGRESS_FORMAT], std::regex("%%"), "");
-        EXPECT_EQ(std::count(format.begin(), format.end(), '%'), 5) << format;
-        EXPECT_EQ(std::regex_replace(format, std::regex("% ?d"), "").find('%'), std::string::npos)
-            << format;
+// The formatted texts take exactly their arguments: the progress line five
+// ints, the start failure two strings. Any other conversion would read
+// arguments that are not there.
+TEST(LanguageTables, FormatsTakeExactlyTheirArguments) {
+    const std::tuple<StringId, const char*, long> formats[] = {
+        {TXT_PROGRESS_FORMAT, "% ?d", 5},
+        {TXT_CANNOT_START, "%s", 2},
+    };
+    for (const auto& [id, conversion, count] : formats) {
+        for (int language = 1; language <= LANGUAGE_COUNT; ++language) {
+            const std::string format =
+                std::regex_replace(languageTable(language)[id], std::regex("%%"), "");
+            EXPECT_EQ(std::count(format.begin(), format.end(), '%'), count) << format;
+            EXPECT_EQ(std::regex_replace(format, std::regex(conversion), "").find('%'),
+                      std::string::npos)
+                << format;
+        }
     }
 }
 
