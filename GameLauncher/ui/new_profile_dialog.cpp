@@ -30,6 +30,9 @@ const int DIALOG_H = 123;
 // The dialog's top edge lies this far above the screen's middle.
 const int DIALOG_RAISE = 52;
 const Fl_Align PROMPT_ALIGN = FL_ALIGN_TOP | FL_ALIGN_CLIP | FL_ALIGN_WRAP;
+// The prompt wraps into the 50 pixels above the name field; at the toolkit's
+// usual 14 its three lines are taller than that and the first one is cut.
+const int PROMPT_LABEL_SIZE = 12;
 const char* const REFUSED_HINT = "This name cannot be used for a profile.";
 
 Fl_Window* dialogWindow = nullptr;
@@ -93,6 +96,7 @@ void buildDialog() {
     newProfileInput->labeltype(FL_NORMAL_LABEL);
     newProfileInput->label(localisedText(TXT_ENTER_NAME_PROMPT));
     newProfileInput->align(PROMPT_ALIGN);
+    newProfileInput->labelsize(PROMPT_LABEL_SIZE);
 
     Fl_Button* ok = new Fl_Button(32, 88, 100, 25, "OK");
     Fl_Button* cancel = new Fl_Button(168, 88, 100, 25, localisedText(TXT_CANCEL));

@@ -13,6 +13,7 @@
 #include "profiles/profile_file.h"
 #include "profiles/profile_list.h"
 #include "profiles/profile_test_support.h"
+#include "settings/launcher_settings.h"
 #include "support/test_support.h"
 #include "ui/launcher_window.h"
 #include "ui/new_profile_dialog.h"
@@ -130,6 +131,21 @@ TEST_F(ProfileChoiceTest, SwitchingProfilesAndTheOneDialogFromTheChoice) {
     EXPECT_EQ(itemLabels(), (Labels{"Bert", "Anna", std::string(30, 'a'), "Create new profile"}));
     EXPECT_EQ(profileChoice->value(), 2);
     EXPECT_FALSE(fs::exists("evil.bin"));
+}
+
+// The prompt wraps into the room above the name field, whole, in every language.
+TEST_F(ProfileChoiceTest, DialogPromptFitsAboveTheNameFieldInEveryLanguage) {
+    if (!std::getenv("DISPLAY")) GTEST_SKIP() << "measuring text needs a display";
+    for (LauncherSettings::language = 1; LauncherSettings::language <= LANGUAGE_COUNT;
+         ++LauncherSettings::language) {
+        whenOpen([] {
+            int w = newProfileInput->w(), h = 0;
+            newProfileInput->measure_label(w, h);
+            EXPECT_LE(h, newProfileInput->y()) << LauncherSettings::language;
+            dialogChild(2)->do_callback();
+        });
+        runNewProfileDialog();
+    }
 }
 
 }  // namespace
