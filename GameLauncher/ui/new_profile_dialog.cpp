@@ -66,16 +66,26 @@ void addLiteralItem(const char* text, int flags) {
     profileChoice->replace(index, shown);
 }
 
+// The slot of the listed profile of exactly this name, or -1.
+int listedSlot(const char* name) {
+    for (int slot = 0; slot < ProfileList::count; ++slot) {
+        if (std::strcmp(ProfileList::names[slot], name) == 0) return slot;
+    }
+    return -1;
+}
+
+// Makes the listed profile in `slot` the current one, selected and shown.
+void selectProfile(int slot) {
+    std::snprintf(currentProfileName, sizeof currentProfileName, "%s", ProfileList::names[slot]);
+    if (profileChoice) profileChoice->value(slot);
+    loadProfile();
+}
+
 // The item of the current profile, or the last listed one (none when the
 // list is empty).
 void selectCurrentProfileItem() {
-    for (int slot = 0; slot < ProfileList::count; ++slot) {
-        if (std::strcmp(ProfileList::names[slot], currentProfileName) == 0) {
-            profileChoice->value(slot);
-            return;
-        }
-    }
-    profileChoice->value(ProfileList::count - 1);
+    int slot = listedSlot(currentProfileName);
+    profileChoice->value(slot >= 0 ? slot : ProfileList::count - 1);
 }
 
 void refuseName() {
@@ -149,11 +159,17 @@ void onNewProfileOk(Fl_Widget*, void*) {
     const char* text = newProfileInput ? newProfileInput->value() : nullptr;
     if (text && *text) {
         char name[PROFILE_NAME_SIZE];
-        if (!typedProfileName(text, name, sizeof name) || ProfileList::count >= MAX_PROFILES) {
+        bool acceptable = typedProfileName(text, name, sizeof name);
+        // A name already listed means that profile, not a second item for it.
+        int listed = listedSlot(name);
+        if (listed >= 0) {
+            selectProfile(listed);
+        } else if (!acceptable || ProfileList::count >= MAX_PROFILES) {
             refuseName();
             return;
+        } else {
+            addProfile(text);
         }
-        addProfile(text);
         newProfileCreated = true;
     }
     newProfileDone = 1;
@@ -191,12 +207,14 @@ void onProfileChosen(Fl_Widget*, void*) {
             return;
         }
         runNewProfileDialog();
-        ProgressSummary::percent = 0;
-        ProgressSummary::levelsDone = 0;
-        ProgressSummary::challengesDone = 0;
-        formatProgressText();
+        // A profile created or chosen in the dialog shows its own progress.
+        if (!newProfileCreated) {
+            ProgressSummary::percent = 0;
+            ProgressSummary::levelsDone = 0;
+            ProgressSummary::challengesDone = 0;
+            formatProgressText();
+        }
         return;
     }
-    std::snprintf(currentProfileName, sizeof currentProfileName, "%s", ProfileList::names[index]);
-    loadProfile();
+    selectProfile(index);
 }

@@ -7,6 +7,7 @@ class Fl_Input;
 // Dialog state, meaningful while a dialog runs.
 extern Fl_Input* newProfileInput;
 extern int newProfileDone;
+// Set when OK made a profile current: a new one, or a listed one of that name.
 extern bool newProfileCreated;
 
 // Opens the new-profile dialog and waits until it is closed. While one is

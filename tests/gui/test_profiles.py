@@ -39,7 +39,13 @@ class ProfilesTest(gui.LauncherTestCase):
         gui.wait_until(lambda: not self.display.viewable(gui.DIALOG_TITLE), what="the dialog to close")
         self.assertEqual(sorted(os.listdir(install.file("Data/Profils"))), ["Anna.bin", "Bert.bin"])
         self.assertEqual(len(install.read("Data/Profils/Bert.bin")), gui.PROFILE_FILE_SIZE)
-        window.pick("profile", 0)
+        # A listed name typed again selects that profile: no second item.
+        window.pick("profile", 2)
+        dialog = launcher.wait_for_window(gui.DIALOG_TITLE)
+        dialog.type("Anna")
+        dialog.key("Return")
+        gui.wait_until(lambda: not self.display.viewable(gui.DIALOG_TITLE), what="the dialog to close")
+        self.assertEqual(window.selected("profile"), 0)
         self.assert_escape_ends_writing_nothing(install, launcher, window)
         self.assertEqual(install.read("Data/Profils/Anna.bin"), anna)
 

@@ -131,6 +131,13 @@ TEST_F(ProfileChoiceTest, SwitchingProfilesAndTheOneDialogFromTheChoice) {
     EXPECT_EQ(itemLabels(), (Labels{"Bert", "Anna", std::string(30, 'a'), "Create new profile"}));
     EXPECT_EQ(profileChoice->value(), 2);
     EXPECT_FALSE(fs::exists("evil.bin"));
+    // A listed name typed again is that profile, with its own line.
+    whenOpen([] { typeAndConfirm("Anna"); });
+    pick(3);
+    EXPECT_EQ(itemLabels().size(), 4u);
+    EXPECT_EQ(profileChoice->value(), 1);
+    EXPECT_STREQ(progressText, "100% done (Level 64/64, Challenges 25/25)");
+    EXPECT_EQ(test_support::readFile(profilePath("Anna")), progressRecord(64, 25));
 }
 
 // The prompt wraps into the room above the name field, whole, in every language.
