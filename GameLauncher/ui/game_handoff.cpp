@@ -23,12 +23,10 @@ namespace {
 // again: the launcher ends at most this long after the game.
 const double GAME_POLL_SECONDS = 0.05;
 
-// What the player can act on in the main window.
-std::array<Fl_Widget*, 9> inputWidgets() {
-    std::array<Fl_Widget*, 9> widgets = {modeChoice,   languageChoice, profileChoice,
-                                         volumeChoice, startButton,    mailLink,
-                                         websiteLink,  usShopLink,     europeShopLink};
-    return widgets;
+// What the player can act on in the main window, besides the Start button.
+std::array<Fl_Widget*, 8> inputWidgets() {
+    return {modeChoice, languageChoice, profileChoice, volumeChoice,
+            mailLink,   websiteLink,    usShopLink,    europeShopLink};
 }
 
 void ignoreClose(Fl_Widget*, void*) {}
@@ -41,6 +39,9 @@ Fl_Callback* heldWindowCallback = nullptr;
 // new-profile dialog is cancelled, so that no profile appears meanwhile.
 void holdInput() {
     for (Fl_Widget* widget : inputWidgets()) widget->deactivate();
+    // Output only rather than inactive: the button takes no click, yet the
+    // loading text keeps its full contrast.
+    startButton->set_output();
     heldWindowCallback = mainWindow->callback();
     mainWindow->callback(ignoreClose, nullptr);
     cancelNewProfileDialog();
@@ -48,6 +49,7 @@ void holdInput() {
 
 void releaseInput() {
     for (Fl_Widget* widget : inputWidgets()) widget->activate();
+    startButton->clear_output();
     if (heldWindowCallback) mainWindow->callback(heldWindowCallback, nullptr);
 }
 
