@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -37,14 +38,31 @@ std::vector<std::string> listBinEntries(const char* directory);
 // waiting for it. True when a handler was started.
 bool openWithDesktop(const char* target);
 
-// Creates `path` for binary writing only if no such entry exists yet, so an
-// existing file is never truncated. Null when it exists or cannot be created.
+// The errno-style code for a path that names something other than a regular
+// file (a FIFO, a device, a socket); no errno value says that.
+constexpr int NOT_A_REGULAR_FILE = -1;
+
+// The text of an errno value or of NOT_A_REGULAR_FILE, for messages.
+inline std::string errorText(int error) {
+    return error == NOT_A_REGULAR_FILE ? "not a regular file" : std::strerror(error);
+}
+
+// Opens `path` for binary reading when it is a regular file. The open never
+// blocks (a FIFO of that name cannot hang the launcher) and the type is
+// checked on the opened file itself. Null otherwise, with errno set: EISDIR
+// for a directory, NOT_A_REGULAR_FILE for a FIFO or a device.
+std::FILE* openRegularFile(const char* path);
+
+// Creates `path` for binary writing only if no entry of that name exists yet,
+// not even a link, so nothing is ever written through a link or into a file
+// this call did not create. Null with errno set when it cannot.
 std::FILE* createNewFile(const char* path);
 
 // Creates the directory `path` (one level); true when it exists afterwards.
 bool makeDirectory(const char* path);
 
-// Renames `from` to `to`, replacing `to` when it exists, in one step.
+// Renames `from` to `to`, replacing `to` when it exists, in one step; a link
+// named `to` is replaced itself, never followed. False with errno set.
 bool replaceFile(const char* from, const char* to);
 
 struct GameRun {

@@ -74,12 +74,45 @@ bool openWithDesktop(const char* target) {
     return fl_open_uri(target, message, sizeof message) != 0;
 }
 
-std::FILE* createNewFile(const char* path) {
-    int fd = open(path, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    if (fd < 0) return nullptr;
-    std::FILE* file = fdopen(fd, "wb");
-    if (!file) close(fd);
+// A stdio stream over `fd`, which it then owns; null with errno kept, and
+// `fd` closed, when none can be had.
+static std::FILE* streamOver(int fd, const char* mode) {
+    std::FILE* file = fdopen(fd, mode);
+    if (!file) {
+        int error = errno;
+        close(fd);
+        errno = error;
+    }
     return file;
+}
+
+std::FILE* openRegularFile(const char* path) {
+    // O_NONBLOCK: opening a FIFO for reading would wait for a writer; it has
+    // no effect on the regular files that are kept.
+    int fd = open(path, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) return nullptr;
+    struct stat info;
+    int error = 0;
+    if (fstat(fd, &info) != 0) {
+        error = errno;
+    } else if (S_ISDIR(info.st_mode)) {
+        error = EISDIR;
+    } else if (!S_ISREG(info.st_mode)) {
+        error = NOT_A_REGULAR_FILE;
+    }
+    if (error != 0) {
+        close(fd);
+        errno = error;
+        return nullptr;
+    }
+    return streamOver(fd, "rb");
+}
+
+std::FILE* createNewFile(const char* path) {
+    // O_EXCL fails on any existing entry, a dangling link included.
+    int fd = open(path, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+    if (fd < 0) return nullptr;
+    return streamOver(fd, "wb");
 }
 
 bool makeDirectory(const char* path) {
@@ -94,7 +127,7 @@ bool replaceFile(const char* from, const char* to) {
 
 // True when `path` is a Windows executable (it starts with "MZ").
 static bool isWindowsExecutable(const char* path) {
-    std::FILE* file = std::fopen(path, "rb");
+    std::FILE* file = openRegularFile(path);
     if (!file) return false;
     char magic[2] = {0, 0};
     size_t got = std::fread(magic, 1, 2, file);

@@ -11,8 +11,9 @@
 
 #include <fcntl.h>
 #include <io.h>
-#include <sys/stat.h>
 
+#include <cerrno>
+#include <cstdint>
 #include <cstring>
 
 namespace platform {
@@ -58,13 +59,79 @@ bool openWithDesktop(const char* target) {
     return reinterpret_cast<INT_PTR>(result) > 32;
 }
 
-std::FILE* createNewFile(const char* path) {
-    int fd = _open(path, _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY | _O_NOINHERIT,
-                   _S_IREAD | _S_IWRITE);
-    if (fd < 0) return nullptr;
-    std::FILE* file = _fdopen(fd, "wb");
-    if (!file) _close(fd);
+// The errno value that says what a Win32 error code says, so that messages
+// read alike on both systems.
+static int errnoFor(DWORD code) {
+    switch (code) {
+        case ERROR_FILE_NOT_FOUND:
+        case ERROR_PATH_NOT_FOUND:
+        case ERROR_INVALID_NAME:
+            return ENOENT;
+        case ERROR_ACCESS_DENIED:
+        case ERROR_SHARING_VIOLATION:
+        case ERROR_LOCK_VIOLATION:
+            return EACCES;
+        case ERROR_FILE_EXISTS:
+        case ERROR_ALREADY_EXISTS:
+            return EEXIST;
+        case ERROR_DISK_FULL:
+        case ERROR_HANDLE_DISK_FULL:
+            return ENOSPC;
+        case ERROR_WRITE_PROTECT:
+            return EROFS;
+        case ERROR_NOT_ENOUGH_MEMORY:
+        case ERROR_OUTOFMEMORY:
+            return ENOMEM;
+        default:
+            return EIO;
+    }
+}
+
+// A stdio stream over `handle`, which it then owns; null with errno set, and
+// the handle closed, when the handle is none or names no disk file.
+static std::FILE* streamOver(HANDLE handle, int flags, const char* mode) {
+    if (handle == INVALID_HANDLE_VALUE) {
+        errno = errnoFor(GetLastError());
+        return nullptr;
+    }
+    BY_HANDLE_FILE_INFORMATION info;
+    int error = 0;
+    if (GetFileType(handle) != FILE_TYPE_DISK) {
+        error = NOT_A_REGULAR_FILE;  // a device (NUL, CON, COM1) or a pipe
+    } else if (!GetFileInformationByHandle(handle, &info)) {
+        error = errnoFor(GetLastError());
+    } else if (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+        error = EISDIR;
+    }
+    int fd = error == 0 ? _open_osfhandle(reinterpret_cast<intptr_t>(handle), flags) : -1;
+    if (fd < 0) {
+        CloseHandle(handle);
+        errno = error != 0 ? error : EMFILE;
+        return nullptr;
+    }
+    std::FILE* file = _fdopen(fd, mode);
+    if (!file) {
+        error = errno;
+        _close(fd);
+        errno = error;
+    }
     return file;
+}
+
+std::FILE* openRegularFile(const char* path) {
+    // Backup semantics lets a directory open too, so that it is named as one.
+    HANDLE handle =
+        CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    return streamOver(handle, _O_RDONLY | _O_BINARY, "rb");
+}
+
+std::FILE* createNewFile(const char* path) {
+    // CREATE_NEW fails on any existing name; with OPEN_REPARSE_POINT a link
+    // of that name is never followed to its target.
+    HANDLE handle = CreateFileA(path, GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_NEW,
+                                FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    return streamOver(handle, _O_WRONLY | _O_BINARY, "wb");
 }
 
 bool makeDirectory(const char* path) {
@@ -74,7 +141,9 @@ bool makeDirectory(const char* path) {
 }
 
 bool replaceFile(const char* from, const char* to) {
-    return MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING) != 0;
+    if (MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING)) return true;
+    errno = errnoFor(GetLastError());
+    return false;
 }
 
 // The system's text for an error code, without its line end.

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -38,24 +39,46 @@ TEST(ListBinEntries, MatchesAnyCaseOfTheExtensionInNtfsOrder) {
     EXPECT_TRUE(platform::listBinEntries("no/such/dir").empty());
 }
 
-TEST(PosixFiles, CreatedOnlyNewDirectoriesAcceptedAndReplacedInOneStep) {
+// Reading: only regular files, a link to one included; nothing blocks.
+// Creating: never an existing entry, never through a link, dangling or not.
+TEST(PosixFiles, OpenedOnlyAsRegularFilesCreatedOnlyNewAndReplacedInOneStep) {
     ScratchDirectory scratch;
     std::FILE* file = platform::createNewFile("new.bin");
     ASSERT_NE(file, nullptr);
     EXPECT_EQ(std::fwrite("abc", 1, 3, file), 3u);
     EXPECT_EQ(std::fclose(file), 0);
-    EXPECT_EQ(platform::createNewFile("new.bin"), nullptr);
+    std::filesystem::create_symlink("new.bin", "link.bin");
+    std::filesystem::create_symlink("nowhere.bin", "dangling.bin");
+    mkfifo("fifo.bin", 0644);
+    const std::pair<const char*, int> reads[] = {
+        {"new.bin", 0},
+        {"link.bin", 0},
+        {"missing.bin", ENOENT},
+        {".", EISDIR},
+        {"fifo.bin", platform::NOT_A_REGULAR_FILE},
+        {"/dev/zero", platform::NOT_A_REGULAR_FILE},
+    };
+    for (const auto& [path, error] : reads) {
+        errno = 0;
+        file = platform::openRegularFile(path);
+        EXPECT_EQ(file ? 0 : errno, error) << path;
+        if (file) std::fclose(file);
+    }
+    for (const char* path : {"new.bin", "link.bin", "dangling.bin", "fifo.bin", "missing/new.bin"})
+        EXPECT_EQ(platform::createNewFile(path), nullptr) << path;
     EXPECT_EQ(readFile("new.bin"), "abc") << "an existing file was truncated";
-    EXPECT_EQ(platform::createNewFile("missing/new.bin"), nullptr);
+    EXPECT_FALSE(fileExists("nowhere.bin"));
 
     EXPECT_TRUE(platform::makeDirectory("Data"));
     EXPECT_TRUE(platform::makeDirectory("Data"));
     EXPECT_FALSE(platform::makeDirectory("new.bin"));
 
-    writeFile("config.ini", "old");
+    writeFile("outside.ini", "old");
+    std::filesystem::create_symlink("outside.ini", "config.ini");
     EXPECT_TRUE(platform::replaceFile("new.bin", "config.ini"));
     EXPECT_FALSE(platform::replaceFile("new.bin", "config.ini"));
     EXPECT_EQ(readFile("config.ini"), "abc");
+    EXPECT_EQ(readFile("outside.ini"), "old") << "replaced through a link";
 }
 
 // The game is ./1.exe only, never one found on PATH; a status of -1 stands

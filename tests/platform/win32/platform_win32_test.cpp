@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -77,6 +78,21 @@ TEST(Win32Platform, FilesAreCreatedOnlyNewInBinaryAndReplacedInOneStep) {
     EXPECT_TRUE(platform::makeDirectory("Profils"));
     EXPECT_TRUE(platform::makeDirectory("Profils"));
     EXPECT_FALSE(platform::makeDirectory("new.bin"));
+
+    // Only disk files are read; a device (NUL) is neither read nor created.
+    EXPECT_EQ(platform::createNewFile("NUL"), nullptr);
+    const std::pair<const char*, int> reads[] = {
+        {"new.bin", 0},
+        {"missing.bin", ENOENT},
+        {"Profils", EISDIR},
+        {"NUL", platform::NOT_A_REGULAR_FILE},
+    };
+    for (const auto& [path, error] : reads) {
+        errno = 0;
+        file = platform::openRegularFile(path);
+        EXPECT_EQ(file ? 0 : errno, error) << path;
+        if (file) std::fclose(file);
+    }
 
     writeFile("config.ini", "old");
     EXPECT_TRUE(platform::replaceFile("new.bin", "config.ini"));
