@@ -7,23 +7,69 @@
 #include <cstring>
 #include <iterator>
 #include <new>
-#include <sys/stat.h>
+
+#include "platform/platform.h"
 
 namespace {
 
 bool isLineEnd(char c) { return c == '\r' || c == '\n'; }
 bool isSpace(char c) { return c == ' '; }
 
-// The whole of `file` in a new[] block with one spare byte at the end; null
-// when its length cannot be had or the block cannot be allocated.
-char* readWhole(std::FILE* file, size_t* size) {
-    if (std::fseek(file, 0, SEEK_END) != 0) return nullptr;
-    long length = std::ftell(file);
-    if (length < 0 || std::fseek(file, 0, SEEK_SET) != 0) return nullptr;
-    char* data = new (std::nothrow) char[static_cast<size_t>(length) + 1];
-    if (!data) return nullptr;
-    // A file that shrank meanwhile gives what could still be read.
-    *size = std::fread(data, 1, static_cast<size_t>(length), file);
+// The file is read in pieces no larger than this.
+const size_t READ_CHUNK = 64 * 1024;
+
+// Counts, as the bytes arrive, the entries that split() will make of them,
+// so that reading stops once the table is full.
+class EntryCounter {
+public:
+    // Takes the next `size` bytes; gives how many of them belong to the first
+    // MAX_ENTRIES entries (all while fewer are complete).
+    size_t feed(const char* bytes, size_t size) {
+        for (size_t i = 0; i < size; ++i) {
+            char c = bytes[i];
+            bool secondOfCrLf = afterCr_ && c == '\n';
+            afterCr_ = c == '\r';
+            if (secondOfCrLf) continue;
+            if (atLineStart_) comment_ = c == '#';
+            atLineStart_ = isLineEnd(c);
+            if (atLineStart_ && !comment_ && ++entries_ == ConfigFile::MAX_ENTRIES) return i + 1;
+        }
+        return size;
+    }
+    bool full() const { return entries_ >= ConfigFile::MAX_ENTRIES; }
+
+private:
+    int entries_ = 0;
+    bool atLineStart_ = true;
+    bool comment_ = false;
+    bool afterCr_ = false;
+};
+
+// The bytes of `file` up to the end of its MAX_ENTRIES-th entry and at most
+// MAX_READ_BYTES, in a new[] block with one spare byte at the end; null when
+// no block can be had. The block grows as the bytes come, so a large file
+// costs no more memory than the entries need.
+char* readEntries(std::FILE* file, size_t* size) {
+    EntryCounter counter;
+    size_t capacity = 0, used = 0;
+    char* data = nullptr;
+    while (!counter.full() && used < ConfigFile::MAX_READ_BYTES) {
+        if (capacity - used < 2) {
+            size_t grown =
+                std::min(std::max<size_t>(2 * capacity, 4096), ConfigFile::MAX_READ_BYTES + 1);
+            char* larger = new (std::nothrow) char[grown];
+            if (!larger) break;
+            if (used) std::memcpy(larger, data, used);
+            delete[] data;
+            data = larger;
+            capacity = grown;
+        }
+        size_t wanted = std::min(capacity - used - 1, READ_CHUNK);
+        size_t got = std::fread(data + used, 1, wanted, file);
+        used += counter.feed(data + used, got);
+        if (got < wanted) break;  // the end of the file, or a read error
+    }
+    *size = used;
     return data;
 }
 
@@ -38,14 +84,12 @@ void ConfigFile::load() { loadFrom(PATH); }
 
 void ConfigFile::loadFrom(const char* path) {
     clear();
-    // Only a plain file: opening a FIFO or a device of that name could block
+    // Only a regular file: a FIFO or a device of that name could block
     // start-up or read without end.
-    struct stat info;
-    if (stat(path, &info) != 0 || !S_ISREG(info.st_mode)) return;
-    std::FILE* file = std::fopen(path, "rb");
+    std::FILE* file = platform::openRegularFile(path);
     if (!file) return;
     size_t size = 0;
-    char* data = readWhole(file, &size);
+    char* data = readEntries(file, &size);
     std::fclose(file);
     if (data) takeBuffer(data, size);
 }

@@ -4,8 +4,8 @@
 // comment; an empty line is an entry with an empty key. CR LF, a lone LF and
 // a lone CR each end a line. The value is the rest of the line after the
 // spaces that follow the key, so inner spaces stay ("name Anna Maria").
-// The first occurrence of a key counts; entries beyond MAX_ENTRIES are
-// ignored.
+// The first occurrence of a key counts; entries beyond MAX_ENTRIES, and
+// bytes beyond MAX_READ_BYTES, are not read.
 #pragma once
 
 #include <cstddef>
@@ -19,11 +19,16 @@ class ConfigFile {
 public:
     static constexpr int MAX_ENTRIES = 512;
     static constexpr const char* PATH = "Data/config.ini";
+    // Twice what Start Game ever writes into the file (the launch settings
+    // and at most 1 MiB of the game's own): memory stays bounded whatever
+    // lies there.
+    static constexpr size_t MAX_READ_BYTES = 2 * 1024 * 1024;
 
     // The single store, created empty on first use and never destroyed.
     static ConfigFile* instance();
 
-    // (Re)reads PATH. A file that cannot be read leaves the table empty.
+    // (Re)reads PATH. A file that cannot be read, or that is no regular
+    // file, leaves the table empty.
     void load();
     // (Re)reads `path`; load() is loadFrom(PATH).
     void loadFrom(const char* path);

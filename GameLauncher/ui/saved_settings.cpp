@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "platform/platform.h"
 #include "profiles/profile_list.h"
 #include "settings/config_file.h"
 #include "settings/launcher_settings.h"
@@ -40,8 +41,9 @@ void selectItem(Fl_Choice* choice, long long index) {
     if (index == -1 || (index >= 0 && index < items)) choice->value(static_cast<int>(index));
 }
 
+// Opened as the reader opens it: a FIFO of that name must not block.
 bool settingsFileExists() {
-    std::FILE* file = std::fopen(ConfigFile::PATH, "rb");
+    std::FILE* file = platform::openRegularFile(ConfigFile::PATH);
     if (!file) return false;
     std::fclose(file);
     return true;

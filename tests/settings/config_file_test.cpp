@@ -90,6 +90,23 @@ TEST(ConfigFile, FileBytesGiveTheseLookups) {
     }
 }
 
+// Memory follows the entries, not the file: reading stops after the 512th
+// entry, and after MAX_READ_BYTES whatever comes.
+TEST(ConfigFile, ReadsNoFurtherThanTheEntriesNeed) {
+    test_support::ScratchDirectory scratch;
+    const std::string comment = "#" + std::string(ConfigFile::MAX_READ_BYTES, 'c') + "\n";
+    const std::pair<std::string, size_t> cases[] = {
+        {repeated("x 1\r\n", 100000), 512 * 5},
+        {comment + "volume 3\n", ConfigFile::MAX_READ_BYTES},
+    };
+    for (const auto& [bytes, mostKept] : cases) {
+        test_support::writeFile("Data/config.ini", bytes);
+        config().load();
+        EXPECT_LE(config().bufferSize, mostKept);
+        EXPECT_GE(config().bufferSize + 1, mostKept);
+    }
+}
+
 TEST(ConfigFile, FileThatCannotBeReadEmptiesTheTable) {
     test_support::ScratchDirectory scratch;
     test_support::writeFile("Data/config.ini", "volume 4\r\n");
