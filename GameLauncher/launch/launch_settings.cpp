@@ -63,31 +63,35 @@ std::string nameForLine() {
     return name.substr(0, name.find_first_of("\r\n"));
 }
 
-std::string reasonOf(int error) { return std::strerror(error); }
+std::string reasonOf(int error) { return platform::errorText(error != 0 ? error : EIO); }
 
-// The whole of `path` into `bytes`; errno tells why when it fails.
-bool readWholeFile(const char* path, std::string& bytes) {
-    std::FILE* file = std::fopen(path, "rb");
-    if (!file) return false;
+// Appends the bytes of the game's own settings file `path` to `text`; a
+// missing file adds nothing. Read in pieces, and no further than one piece
+// past the bound.
+bool appendGameSettings(const char* path, std::string& text, std::string& why) {
+    errno = 0;
+    std::FILE* file = platform::openRegularFile(path);
+    if (!file) {
+        if (errno == ENOENT) return true;
+        why = std::string("cannot read ") + path + ": " + reasonOf(errno);
+        return false;
+    }
+    const size_t start = text.size();
     char chunk[4096];
     size_t got = 0;
-    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) bytes.append(chunk, got);
-    bool complete = !std::ferror(file);
-    if (!complete) errno = EIO;
+    while (text.size() - start <= GAME_SETTINGS_MAX_BYTES &&
+           (got = std::fread(chunk, 1, sizeof chunk, file)) > 0) {
+        text.append(chunk, got);
+    }
+    int error = std::ferror(file) ? errno : 0;
     std::fclose(file);
-    return complete;
-}
-
-// Creates or truncates `path` and writes `bytes`; errno tells why when it
-// fails (a full disk may only show at fclose).
-bool writeWholeFile(const char* path, const std::string& bytes) {
-    std::FILE* file = std::fopen(path, "wb");
-    if (!file) return false;
-    bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    int writeError = errno;
-    bool closed = std::fclose(file) == 0;
-    if (!written) errno = writeError ? writeError : EIO;
-    return written && closed;
+    if (error != 0 || text.size() - start > GAME_SETTINGS_MAX_BYTES) {
+        why = std::string("cannot read ") + path + ": " +
+              (error != 0 ? reasonOf(error)
+                          : "larger than " + std::to_string(GAME_SETTINGS_MAX_BYTES) + " bytes");
+        return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -111,40 +115,41 @@ std::string launchSettingsText() {
     return text + LINE_END;
 }
 
-bool writeLaunchSettings(const char* path, std::string& why) {
+bool replaceFileContents(const char* path, const std::string& bytes, std::string& why) {
+    const std::string temporary = std::string(path) + TEMPORARY_SUFFIX;
+    // A start that was cut short may have left its temporary file behind.
+    std::remove(temporary.c_str());
     errno = 0;
-    if (writeWholeFile(path, launchSettingsText())) return true;
-    why = reasonOf(errno);
-    return false;
+    std::FILE* file = platform::createNewFile(temporary.c_str());
+    if (!file) {
+        why = "cannot create " + temporary + ": " + reasonOf(errno);
+        return false;
+    }
+    errno = 0;
+    bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    int error = errno;
+    // A full disk may only show when the buffered bytes go out at fclose.
+    if (std::fclose(file) != 0 && written) {
+        written = false;
+        error = errno;
+    }
+    if (!written) {
+        why = "cannot write " + temporary + ": " + reasonOf(error);
+    } else if (!platform::replaceFile(temporary.c_str(), path)) {
+        why = std::string("cannot replace ") + path + ": " + reasonOf(errno);
+        written = false;
+    }
+    if (!written) std::remove(temporary.c_str());
+    return written;
 }
 
-bool joinSettingsFiles(const char* launchPath, const char* gamePath, const char* joinedPath,
-                       const char* temporaryPath, std::string& why) {
-    std::string joined;
-    errno = 0;
-    if (!readWholeFile(launchPath, joined)) {
-        why = std::string("cannot read ") + launchPath + ": " + reasonOf(errno);
-        return false;
-    }
-    std::string game;
-    errno = 0;
-    if (!readWholeFile(gamePath, game) && errno != ENOENT) {
-        why = std::string("cannot read ") + gamePath + ": " + reasonOf(errno);
-        return false;
-    }
-    joined += game;
+bool writeLaunchSettings(const char* path, std::string& why) {
+    return replaceFileContents(path, launchSettingsText(), why);
+}
 
-    errno = 0;
-    if (!writeWholeFile(temporaryPath, joined)) {
-        why = std::string("cannot write ") + temporaryPath + ": " + reasonOf(errno);
-        std::remove(temporaryPath);
-        return false;
-    }
-    errno = 0;
-    if (!platform::replaceFile(temporaryPath, joinedPath)) {
-        why = std::string("cannot replace ") + joinedPath + ": " + reasonOf(errno);
-        std::remove(temporaryPath);
-        return false;
-    }
-    return true;
+bool joinSettingsFiles(const std::string& launchSettings, const char* gamePath,
+                       const char* joinedPath, std::string& why) {
+    std::string joined = launchSettings;
+    return appendGameSettings(gamePath, joined, why) &&
+           replaceFileContents(joinedPath, joined, why);
 }

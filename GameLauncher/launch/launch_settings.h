@@ -2,14 +2,19 @@
 // the game's settings file from it and the game's own settings.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 constexpr const char* LAUNCH_SETTINGS_PATH = "Data/config_launch.ini";
 constexpr const char* GAME_SETTINGS_PATH = "Data/config_game.ini";
 constexpr const char* JOINED_SETTINGS_PATH = "Data/config.ini";
-// The join is written here first and then renamed over the joined file, so
-// an interrupted start never leaves a half-written settings file.
-constexpr const char* JOIN_TEMPORARY_PATH = "Data/config.ini.new";
+// Each file is written as "<path>.new" first and then renamed over <path>,
+// so an interrupted start never leaves a half-written file.
+constexpr const char* TEMPORARY_SUFFIX = ".new";
+// The most of the game's own settings that Start Game joins. They are a few
+// KB; the bound keeps a huge file (or a link to /dev/zero) from taking the
+// launcher's memory.
+constexpr size_t GAME_SETTINGS_MAX_BYTES = 1024 * 1024;
 
 // The launch settings for the current choices (currentProfileName,
 // LauncherSettings, modeSizes, screenWidth/Height): seven lines and an empty
@@ -21,13 +26,21 @@ std::string launchSettingsText();
 int launchScreenWidth(int mode);
 int launchScreenHeight(int mode);
 
-// Writes launchSettingsText() to `path`. False, with the reason in `why`,
-// when the file cannot be written completely.
+// Makes `path` hold exactly `bytes`. They go to "<path>.new", created new
+// (whatever was left there is removed first, a link as a link) and never
+// through a link, which then replaces `path` in one step. False, with the
+// reason in `why`, when that fails; `path` is then as it was and no
+// temporary file is left.
+bool replaceFileContents(const char* path, const std::string& bytes, std::string& why);
+
+// Writes launchSettingsText() to `path` as replaceFileContents does.
 bool writeLaunchSettings(const char* path, std::string& why);
 
-// Makes `joinedPath` hold the bytes of `launchPath` followed by those of
-// `gamePath` (nothing when that file is missing), via `temporaryPath` and a
-// rename. False, with the reason in `why`, when the launch settings cannot
-// be read or the result cannot be written; `joinedPath` is then untouched.
-bool joinSettingsFiles(const char* launchPath, const char* gamePath, const char* joinedPath,
-                       const char* temporaryPath, std::string& why);
+// Makes `joinedPath` hold `launchSettings` followed by the bytes of
+// `gamePath` (nothing when that file is missing). The launch settings come
+// from memory, so the result never carries those of an earlier start. False,
+// with the reason in `why`, when the game's settings cannot be read, are not
+// a regular file or exceed GAME_SETTINGS_MAX_BYTES, or the result cannot be
+// written; `joinedPath` is then untouched.
+bool joinSettingsFiles(const std::string& launchSettings, const char* gamePath,
+                       const char* joinedPath, std::string& why);

@@ -63,13 +63,15 @@ void showLoading() {
     Fl::flush();
 }
 
+// config.ini is joined from the launch settings in memory, so it carries
+// this start's picks even when config_launch.ini cannot be written. When it
+// cannot be built, the game still runs, with config.ini as it was.
 void buildGameSettings() {
     std::string why;
     if (!writeLaunchSettings(LAUNCH_SETTINGS_PATH, why)) {
         std::fprintf(stderr, "Cannot write %s: %s\n", LAUNCH_SETTINGS_PATH, why.c_str());
     }
-    if (!joinSettingsFiles(LAUNCH_SETTINGS_PATH, GAME_SETTINGS_PATH, JOINED_SETTINGS_PATH,
-                           JOIN_TEMPORARY_PATH, why)) {
+    if (!joinSettingsFiles(launchSettingsText(), GAME_SETTINGS_PATH, JOINED_SETTINGS_PATH, why)) {
         std::fprintf(stderr, "Cannot build %s: %s\n", JOINED_SETTINGS_PATH, why.c_str());
     }
 }

@@ -177,8 +177,7 @@ BENCHMARK(BM_WriteLaunchSettingsStep)
 void BM_JoinStep(benchmark::State& state) {
     timeStep(state, *installation, [] {
         std::string why;
-        joinSettingsFiles(LAUNCH_SETTINGS_PATH, GAME_SETTINGS_PATH, JOINED_SETTINGS_PATH,
-                          JOIN_TEMPORARY_PATH, why);
+        joinSettingsFiles(launchSettingsText(), GAME_SETTINGS_PATH, JOINED_SETTINGS_PATH, why);
     });
 }
 BENCHMARK(BM_JoinStep)

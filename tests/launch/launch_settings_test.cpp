@@ -28,9 +28,8 @@ protected:
         fs::create_directory("Data");
     }
 
-    bool join() {
-        return joinSettingsFiles(LAUNCH_SETTINGS_PATH, GAME_SETTINGS_PATH, JOINED_SETTINGS_PATH,
-                                 JOIN_TEMPORARY_PATH, why);
+    bool join(const std::string& launch = "name Bob\r\n\r\n") {
+        return joinSettingsFiles(launch, GAME_SETTINGS_PATH, JOINED_SETTINGS_PATH, why);
     }
 
     test_support::ScratchDirectory scratch;
@@ -87,34 +86,49 @@ TEST_F(LaunchSettings, WriteReplacesAnOldFileWithTheTextOrGivesAReason) {
     EXPECT_FALSE(why.empty());
 }
 
+// The launch settings come from memory: a stale config_launch.ini is never
+// joined. A temporary file left by an interrupted start is cleaned up.
 TEST_F(LaunchSettings, JoinReplacesTheOldFileWithLaunchThenGameSettingsExactly) {
     const std::string game = "windowed 0\nshadows 2\r\n\0\x01\xff tail without line end"s;
     writeFile(JOINED_SETTINGS_PATH, std::string(5000, 'o'));
-    writeFile(JOIN_TEMPORARY_PATH, std::string(3000, 'h'));  // left over from an earlier start
-    writeFile(LAUNCH_SETTINGS_PATH, "name Bob\r\n\r\n");
+    writeFile(JOINED_SETTINGS_PATH + ".new"s, std::string(3000, 'h'));
+    writeFile(LAUNCH_SETTINGS_PATH, "name Old\r\n\r\n");
     writeFile(GAME_SETTINGS_PATH, game);
     ASSERT_TRUE(join()) << why;
     EXPECT_EQ(readFile(JOINED_SETTINGS_PATH), "name Bob\r\n\r\n" + game);
-    EXPECT_FALSE(fs::exists(JOIN_TEMPORARY_PATH));
+    EXPECT_FALSE(fs::exists(JOINED_SETTINGS_PATH + ".new"s));
     fs::remove(GAME_SETTINGS_PATH);  // missing: the launch settings alone
     ASSERT_TRUE(join()) << why;
     EXPECT_EQ(readFile(JOINED_SETTINGS_PATH), "name Bob\r\n\r\n");
+    writeFile(GAME_SETTINGS_PATH, std::string(GAME_SETTINGS_MAX_BYTES, 'g'));
+    ASSERT_TRUE(join("")) << why;
+    EXPECT_EQ(fs::file_size(JOINED_SETTINGS_PATH), GAME_SETTINGS_MAX_BYTES);
 }
 
-// The launch settings or the game settings unreadable, or the temporary file
-// unwritable as when the start is cut short: the join fails naming the file,
-// and the old settings file stays whole.
+// The game's settings a directory or over the bound, or the temporary file
+// impossible to create: the join fails with the real reason, and the old
+// settings file stays whole with no temporary file left beside it.
 TEST_F(LaunchSettings, FailedJoinLeavesTheOldFileWhole) {
-    for (const std::string culprit :
-         {LAUNCH_SETTINGS_PATH, GAME_SETTINGS_PATH, JOIN_TEMPORARY_PATH}) {
-        SCOPED_TRACE(culprit);
+    const std::string temporary = JOINED_SETTINGS_PATH + ".new"s;
+    const std::pair<std::string, std::string> cases[] = {
+        {GAME_SETTINGS_PATH, "Is a directory"},
+        {GAME_SETTINGS_PATH, "larger than 1048576 bytes"},
+        {temporary, temporary},
+    };
+    for (const auto& [culprit, reason] : cases) {
+        SCOPED_TRACE(reason);
         test_support::ScratchDirectory fresh;
         writeFile(JOINED_SETTINGS_PATH, "name Anna\r\n");
-        fs::create_directory(culprit);
-        if (culprit != LAUNCH_SETTINGS_PATH) writeFile(LAUNCH_SETTINGS_PATH, "name Bob\r\n");
+        if (culprit == temporary || reason == "Is a directory") {
+            writeFile(culprit + "/keep", "");
+        } else {
+            writeFile(culprit, std::string(GAME_SETTINGS_MAX_BYTES + 1, 'g'));
+        }
         EXPECT_FALSE(join());
-        EXPECT_NE(why.find(culprit), std::string::npos) << why;
+        EXPECT_NE(why.find(culprit + ": "), std::string::npos) << why;
+        EXPECT_NE(why.find(reason), std::string::npos) << why;
         EXPECT_EQ(readFile(JOINED_SETTINGS_PATH), "name Anna\r\n");
+        EXPECT_EQ(fs::exists(temporary), culprit == temporary);
     }
 }
 
