@@ -1,6 +1,8 @@
 #include "profiles/profile_file.h"
 
+#include <cerrno>
 #include <cstring>
+#include <string>
 
 #include "i18n/language_tables.h"
 #include "platform/platform.h"
@@ -38,20 +40,49 @@ uint32_t levelState(int level) {
            static_cast<uint32_t>(bytes[2]) << 16 | static_cast<uint32_t>(bytes[3]) << 24;
 }
 
-// Creates the file of a new player. Exclusive creation: a file that appeared
-// meanwhile, or one that exists but could not be read, is never replaced.
-void createProfileFile(const char* path) {
-    platform::makeDirectory(PROFILE_DIRECTORY);
-    std::FILE* file = platform::createNewFile(path);
-    if (!file) {
-        std::memset(profileRecord, 0, sizeof profileRecord);
-        return;
+// A new player's record for `playerName` in profileRecord.
+void fillNewRecord(const char* playerName) {
+    std::memset(profileRecord, 0, sizeof profileRecord);
+    for (int i = 0; i < NEW_PLAYER_FLAG_COUNT; ++i) {
+        profileRecord[NEW_PLAYER_FLAG_OFFSET + NEW_PLAYER_FLAG_STRIDE * static_cast<size_t>(i)] = 1;
     }
-    initProfileRecord();
+    // A name too long for the record is cut before byte 32, so the tag
+    // letters and the game's bytes after them keep their values.
+    char* name = reinterpret_cast<char*>(profileRecord + PLAYER_NAME_OFFSET);
+    copyCutName(playerName, PLAYER_NAME_SIZE - 1, name, PLAYER_NAME_SIZE);
+    storeLittleEndian16(NEW_PLAYER_WORD_OFFSET, 1);
+    for (size_t i = 0; i < PROFILE_TAG_LENGTH; ++i)
+        profileRecord[PROFILE_TAG_OFFSET + i] = randomLetter();
+    profileRecord[PLAYER_NAME_OFFSET + PLAYER_NAME_SIZE - 1] = 0;
+}
+
+// Creates the file of a new player named `name` at `path`; 0, or the error
+// (errno-style) that stopped it. Exclusive creation: a file that appeared
+// meanwhile, or one that exists but could not be read, is never replaced. A
+// creation that fails leaves nothing on disk and draws no tag letters;
+// profileRecord is then all zero.
+int createProfileFile(const char* path, const char* name) {
+    platform::makeDirectory(PROFILE_DIRECTORY);
+    std::memset(profileRecord, 0, sizeof profileRecord);
+    errno = 0;
+    std::FILE* file = platform::createNewFile(path);
+    if (!file) return errno != 0 ? errno : EIO;
+    const uint32_t randomBefore = randomState;
+    fillNewRecord(name);
+    errno = 0;
     bool written = std::fwrite(profileRecord, 1, PROFILE_FILE_SIZE, file) == PROFILE_FILE_SIZE;
-    written = std::fclose(file) == 0 && written;
+    int error = errno;
+    // A full disk may only show when the buffered bytes go out at fclose.
+    if (std::fclose(file) != 0 && written) {
+        written = false;
+        error = errno;
+    }
+    if (written) return 0;
     // A cut-off record is of no use to the game; the file is ours to remove.
-    if (!written) std::remove(path);
+    std::remove(path);
+    std::memset(profileRecord, 0, sizeof profileRecord);
+    randomState = randomBefore;
+    return error != 0 ? error : EIO;
 }
 
 }  // namespace
@@ -71,20 +102,7 @@ char letterFromRandom(int r) {
 
 char randomLetter() { return letterFromRandom(nextRandomNumber()); }
 
-void initProfileRecord() {
-    std::memset(profileRecord, 0, sizeof profileRecord);
-    for (int i = 0; i < NEW_PLAYER_FLAG_COUNT; ++i) {
-        profileRecord[NEW_PLAYER_FLAG_OFFSET + NEW_PLAYER_FLAG_STRIDE * static_cast<size_t>(i)] = 1;
-    }
-    // A name too long for the record is cut before byte 32, so the tag
-    // letters and the game's bytes after them keep their values.
-    char* name = reinterpret_cast<char*>(profileRecord + PLAYER_NAME_OFFSET);
-    copyCutName(currentProfileName, PLAYER_NAME_SIZE - 1, name, PLAYER_NAME_SIZE);
-    storeLittleEndian16(NEW_PLAYER_WORD_OFFSET, 1);
-    for (size_t i = 0; i < PROFILE_TAG_LENGTH; ++i)
-        profileRecord[PROFILE_TAG_OFFSET + i] = randomLetter();
-    profileRecord[PLAYER_NAME_OFFSET + PLAYER_NAME_SIZE - 1] = 0;
-}
+void initProfileRecord() { fillNewRecord(currentProfileName); }
 
 bool readProfileRecord(std::FILE* file) {
     // Cleared first, so a short file never shows the previous profile's data.
@@ -112,19 +130,47 @@ void computeProgress() {
 }
 
 void profileFilePath(const char* name, char* out, size_t outSize) {
-    std::snprintf(out, outSize, "%s/%s.bin", PROFILE_DIRECTORY, name);
+    std::snprintf(out, outSize, "%s/%s%s", PROFILE_DIRECTORY, name, ProfileList::extensionOf(name));
 }
 
 void loadProfileRecord() {
     char path[PATH_SIZE];
     profileFilePath(currentProfileName, path, sizeof path);
-    if (std::FILE* file = std::fopen(path, "rb")) {
-        readProfileRecord(file);
+    const char* failed = "read";
+    errno = 0;
+    int error = 0;
+    if (std::FILE* file = platform::openRegularFile(path)) {
+        if (!readProfileRecord(file)) error = errno != 0 ? errno : EIO;
         std::fclose(file);
+    } else if (errno == ENOENT) {
+        failed = "create";
+        error = createProfileFile(path, currentProfileName);
     } else {
-        createProfileFile(path);
+        // There, but no file to read (a FIFO, a directory, no permission):
+        // no progress to show, and nothing is created beside it.
+        error = errno != 0 ? errno : EIO;
+        std::memset(profileRecord, 0, sizeof profileRecord);
+    }
+    if (error != 0) {
+        std::fprintf(stderr, "Cannot %s %s: %s\n", failed, path,
+                     platform::errorText(error).c_str());
     }
     computeProgress();
+}
+
+bool makeProfileFile(const char* name, std::string& why) {
+    char path[PATH_SIZE];
+    profileFilePath(name, path, sizeof path);
+    errno = 0;
+    std::FILE* file = platform::openRegularFile(path);
+    if (file) {
+        std::fclose(file);
+        return true;
+    }
+    int error = errno == ENOENT ? createProfileFile(path, name) : errno != 0 ? errno : EIO;
+    if (error == 0) return true;
+    why = platform::errorText(error);
+    return false;
 }
 
 void writeProgressText() {

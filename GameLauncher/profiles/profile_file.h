@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <string>
 
 constexpr size_t PROFILE_FILE_SIZE = 23812;
 constexpr int LEVEL_COUNT = 64;
@@ -43,10 +44,19 @@ void initProfileRecord();
 // their program-start state.
 void resetProfileFile();
 
-// loadProfile without the window: reads the file of currentProfileName into
-// profileRecord, or creates it when there is none, and computes the
-// ProgressSummary. An existing file is only ever read.
+// loadProfile without the window: reads the file of currentProfileName (as
+// it was listed) into profileRecord, or creates it when there is none, and
+// computes the ProgressSummary. An existing file is only ever read; one that
+// cannot be read, or a file that cannot be created, gives zero progress and
+// its reason on standard error.
 void loadProfileRecord();
+
+// Makes sure that the profile `name` has its file, before it is listed: an
+// existing file is kept as it is, a missing one is created with a new
+// player's record. False, with the reason (an error text) in `why`, when
+// there is no file to read and none could be made; nothing is then left on
+// disk.
+bool makeProfileFile(const char* name, std::string& why);
 
 // Reads up to PROFILE_FILE_SIZE bytes of `file` into profileRecord; bytes the
 // file does not have read as 0. On a read error the record is all zero and
@@ -59,7 +69,8 @@ void computeProgress();
 // progressText from the ProgressSummary in the language in force.
 void writeProgressText();
 
-// "Data/Profils/<name>.bin" into `out`.
+// "Data/Profils/<name>.bin" into `out`, the extension in the case the
+// listing gave it.
 void profileFilePath(const char* name, char* out, size_t outSize);
 
 // The next number of the C runtime generator the Windows build uses

@@ -56,6 +56,8 @@ TEST_F(ProfileFiles, ScanGivesTheseNamesAndTheFirstBecomesCurrent) {
         {{"Scores.bin"}, {}},  // the game's own file, in its exact case only
         {{"scores.bin"}, {"scores"}},
         {{".bin"}, {""}},
+        // Names that the "name" line of the settings would not carry intact.
+        {{"Zed\nLine.bin", "Tab\t.bin", " Lead.bin", "\x7f.bin", "Bob.bin"}, {"Bob"}},
     };
     for (const auto& [files, names] : cases) {
         SCOPED_TRACE(::testing::PrintToString(files));
@@ -64,6 +66,11 @@ TEST_F(ProfileFiles, ScanGivesTheseNamesAndTheFirstBecomesCurrent) {
         EXPECT_STREQ(currentProfileName, names.empty() ? "" : names[0].c_str());
         EXPECT_EQ(fs::exists("Data"), !files.empty());
     }
+    // Read from the file as listed, never from a new one beside it.
+    scanWith({"Anna.BIN"});
+    test_support::writeFile("Data/Profils/Anna.BIN", progressRecord(44, 0));
+    EXPECT_EQ(load("Anna"), std::make_tuple(49, 44, 0));
+    EXPECT_EQ(platform::listBinEntries("Data/Profils"), Names{"Anna.BIN"});
 }
 
 TEST_F(ProfileFiles, ScanOfTwelveProfilesAndScoresWarnTwiceAndKeepTheFirstTenInListingOrder) {
