@@ -10,6 +10,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "i18n/language_tables.h"
 #include "platform/screen.h"
@@ -88,9 +89,18 @@ void selectCurrentProfileItem() {
     profileChoice->value(slot >= 0 ? slot : ProfileList::count - 1);
 }
 
-void refuseName() {
+// Beeps and shows `hint` (a fixed text, or a copy is taken) under the name.
+void refuseName(const char* hint) {
     fl_beep();
-    if (refusedHint) refusedHint->show();
+    if (refusedHint) {
+        if (hint == REFUSED_HINT) {
+            refusedHint->label(REFUSED_HINT);
+        } else {
+            refusedHint->copy_label(hint);
+        }
+        refusedHint->show();
+        dialogWindow->redraw();
+    }
     if (newProfileInput) {
         newProfileInput->take_focus();
         newProfileInput->position(newProfileInput->size(), 0);
@@ -162,13 +172,23 @@ void onNewProfileOk(Fl_Widget*, void*) {
         bool acceptable = typedProfileName(text, name, sizeof name);
         // A name already listed means that profile, not a second item for it.
         int listed = listedSlot(name);
+        std::string why;
         if (listed >= 0) {
             selectProfile(listed);
         } else if (!acceptable || ProfileList::count >= MAX_PROFILES) {
-            refuseName();
+            refuseName(REFUSED_HINT);
             return;
-        } else {
-            addProfile(text);
+        } else if (!addProfile(text, why)) {
+            // A profile whose file cannot be made is not listed: the dialog
+            // stays open and says why.
+            char path[PROFILE_NAME_SIZE + 64];
+            profileFilePath(name, path, sizeof path);
+            std::fprintf(stderr, "Cannot create the profile %s (%s): %s\n", name, path,
+                         why.c_str());
+            char hint[128];
+            std::snprintf(hint, sizeof hint, "Not created: %s", why.c_str());
+            refuseName(hint);
+            return;
         }
         newProfileCreated = true;
     }
@@ -177,16 +197,25 @@ void onNewProfileOk(Fl_Widget*, void*) {
 
 void onNewProfileDone(Fl_Widget*, void*) { newProfileDone = 1; }
 
-void addProfile(const char* text) {
+bool addProfile(const char* text, std::string& why) {
     char name[PROFILE_NAME_SIZE];
-    if (!typedProfileName(text, name, sizeof name)) return;
-    if (ProfileList::append(name) < 0) return;
+    if (!typedProfileName(text, name, sizeof name)) {
+        why = REFUSED_HINT;
+        return false;
+    }
+    if (ProfileList::count >= MAX_PROFILES) {
+        why = "the list is full";
+        return false;
+    }
+    if (!makeProfileFile(name, why)) return false;
+    ProfileList::append(name);
     if (profileChoice) {
         profileChoice->clear();
         rebuildProfileChoice();
         profileChoice->value(ProfileList::count - 1);
     }
     loadProfile();
+    return true;
 }
 
 void rebuildProfileChoice() {

@@ -6,7 +6,10 @@ import ctypes
 import hashlib
 import os
 import re
+import resource
 import shutil
+import signal
+import stat
 import struct
 import subprocess
 import tempfile
@@ -245,20 +248,29 @@ class Installation:
         target.parent.mkdir(parents=True, exist_ok=True)
         target.write_bytes(data.encode() if isinstance(data, str) else data)
 
+    def cleared(self, relative):
+        """The path of `relative`, with the file that was there removed."""
+        (self.path / relative).unlink(missing_ok=True)
+        return self.path / relative
+
     def read(self, relative):
         return (self.path / relative).read_bytes()
 
     def exists(self, relative):
         return (self.path / relative).exists()
 
-    def snapshot(self):
-        """{relative path: sha256 of the file, or "dir"} of the whole tree."""
+    def snapshot(self, below=""):
+        """{relative path: sha256 of the file, "dir", a link's target or the
+        mode of another entry (never opened)} of the tree below `below`."""
         tree = {}
-        for root, dirs, files in os.walk(self.path):
+        for root, dirs, files in os.walk(self.path / below):
             for name in dirs + files:
                 full = os.path.join(root, name)
-                tree[os.path.relpath(full, self.path)] = "dir" if name in dirs else \
-                    hashlib.sha256(Path(full).read_bytes()).hexdigest()
+                mode = os.lstat(full).st_mode
+                tree[os.path.relpath(full, self.path)] = (
+                    "dir" if stat.S_ISDIR(mode) else "-> " + os.readlink(full)
+                    if stat.S_ISLNK(mode) else hashlib.sha256(Path(full).read_bytes()).hexdigest()
+                    if stat.S_ISREG(mode) else oct(mode))
         return tree
 
 
@@ -266,7 +278,8 @@ class Launcher:
     """A program (the launcher unless `binary` is given) running in an
     installation on a display; its output goes to files outside it."""
 
-    def __init__(self, display, installation, args=(), env=None, path_prefix=None, binary=None):
+    def __init__(self, display, installation, args=(), env=None, path_prefix=None, binary=None,
+                 preexec_fn=None):
         self.display = display
         self._logs = Path(tempfile.mkdtemp(prefix="launcher-logs-"))
         environment = dict(display.env(), ASAN_OPTIONS="detect_leaks=0")
@@ -278,7 +291,7 @@ class Launcher:
         self._err = open(self._logs / "stderr", "wb")
         self.process = subprocess.Popen(
             [binary or LAUNCHER_BINARY, *args], cwd=installation.path, env=environment,
-            stdin=subprocess.DEVNULL, stdout=self._out, stderr=self._err)
+            stdin=subprocess.DEVNULL, stdout=self._out, stderr=self._err, preexec_fn=preexec_fn)
 
     def wait_for_window(self, title=MAIN_TITLE, timeout=15):
         """The window with this exact title, once it is mapped and drawn."""
@@ -338,6 +351,39 @@ class LauncherTestCase(unittest.TestCase):
         launcher = Launcher(self.display, installation, args, **kwargs)
         self.addCleanup(launcher.stop)
         return launcher, launcher.wait_for_window(title)
+
+    def restrict_data(self, install, how):
+        """Makes writes in the installation's Data fail: how="full" as on a
+        full disk, "read-only" as on a read-only file system. As root, Data
+        becomes a 64 KiB tmpfs holding what it held, filled or remounted
+        read-only; otherwise a file-size limit (returned: the launcher's
+        preexec_fn) or a directory without write permission stands in."""
+        data = install.file("Data")
+        if os.geteuid() != 0 and how == "full":
+            return lambda: (signal.signal(signal.SIGXFSZ, signal.SIG_IGN),
+                            resource.setrlimit(resource.RLIMIT_FSIZE, (4096, 4096)))
+        if os.geteuid() != 0:
+            data.chmod(0o555)
+            self.addCleanup(data.chmod, 0o755)
+            return None
+        saved = install.file("Data.saved")
+        data.rename(saved)
+        data.mkdir()
+        subprocess.run(["mount", "-t", "tmpfs", "-o", "size=64k", "tmpfs", str(data)], check=True)
+        self.addCleanup(subprocess.run, ["umount", str(data)], check=True)
+        shutil.copytree(saved, data, dirs_exist_ok=True)
+        shutil.rmtree(saved)
+        if how == "full":
+            filler = os.open(data / "filler", os.O_WRONLY | os.O_CREAT)
+            try:
+                while os.write(filler, bytes(4096)):
+                    pass
+            except OSError:
+                pass
+            os.close(filler)
+        else:
+            subprocess.run(["mount", "-o", "remount,ro", str(data)], check=True)
+        return None
 
     def assert_escape_ends_writing_nothing(self, install, launcher, window):
         before = install.snapshot()

@@ -1,11 +1,14 @@
 """Profiles in the real launcher: the first-profile dialog at start-up, a
 profile created from the profile choice, refused names, the scan's warning."""
 
+import errno
 import os
 import time
 import unittest
 
 import launcher_gui as gui
+
+HINT = (16, 76, 268, 12)  # the dialog's hint line
 
 
 class ProfilesTest(gui.LauncherTestCase):
@@ -66,12 +69,25 @@ class ProfilesTest(gui.LauncherTestCase):
         gui.wait_until(lambda: window.pixels(line_area) == bob, timeout=3,
                        what="the line as Bob's at start-up")
 
-    def test_cancel_leaves_no_profile_and_the_window_shows(self):
+    # A profile whose file cannot be written is not listed: the dialog stays
+    # with the reason under the name, and nothing is left on disk.
+    def test_full_disk_then_cancel_leave_no_profile_and_the_window_shows(self):
         install = self.installation()
-        launcher, dialog = self.start(install, title=gui.DIALOG_TITLE)
+        preexec_fn = self.restrict_data(install, "full")
         before = install.snapshot()
+        launcher, dialog = self.start(install, title=gui.DIALOG_TITLE, preexec_fn=preexec_fn)
+        hint = dialog.pixels(HINT)
+        dialog.type("Zed")
+        dialog.key("Return")
+        reason = os.strerror(errno.ENOSPC if os.geteuid() == 0 else errno.EFBIG)
+        gui.wait_until(lambda: reason in launcher.stderr(), what="the reason on standard error")
+        self.assertIn("Zed", launcher.stderr())
+        self.assertTrue(self.display.viewable(gui.DIALOG_TITLE))
+        self.assertNotEqual(dialog.pixels(HINT), hint)
+        self.assertEqual(install.snapshot(), before)
         dialog.click((168, 88, 100, 25))
         window = launcher.wait_for_window()
+        self.assertEqual(window.selected("profile"), -1)
         self.assert_escape_ends_writing_nothing(install, launcher, window)
         self.assertEqual(install.snapshot(), before)
 

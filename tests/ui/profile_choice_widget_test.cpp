@@ -90,7 +90,8 @@ TEST_F(ProfileChoiceTest, FullListKeepsTheNewProfileItemLastButInactiveAndAddsNo
     pick(MAX_PROFILES);
     EXPECT_EQ(openNewProfileDialog(), nullptr);
     EXPECT_EQ(profileChoice->value(), 3);
-    addProfile("Eleven");
+    std::string why;
+    EXPECT_FALSE(addProfile("Eleven", why));
     EXPECT_EQ(ProfileList::count, MAX_PROFILES);
     EXPECT_FALSE(fs::exists(profilePath("Eleven")));
 }
