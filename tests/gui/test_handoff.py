@@ -1,9 +1,13 @@
 """Start Game in the real launcher: the settings the game finds, where it
 runs, the console lines, and how the launcher ends."""
 
+import errno
 import os
+import shutil
+import tempfile
 import time
 import unittest
+from pathlib import Path
 
 import launcher_gui as gui
 
@@ -17,6 +21,12 @@ touch game_started
 while [ -e game_gate ]; do sleep 0.05; done
 exit 3
 """
+LAUNCH = (b"name Bob\r\nresolution 1\r\nfullscreen 1\r\nscreenx 1366\r\nscreeny 768\r\n"
+          b"langage 1\r\nvolume 4\r\n\r\n")
+GAME_SETTINGS = b"shadows 2\r\n"
+# Saved choices that a damaged start must neither lose nor keep in place of
+# the new ones; "name X" makes the profile X current when it is listed.
+OLD_CONFIG = b"name X\r\nresolution 1\r\nlangage 1\r\nvolume 4\r\n"
 
 
 class HandOffTest(gui.LauncherTestCase):
@@ -59,8 +69,7 @@ class HandOffTest(gui.LauncherTestCase):
         self.assertEqual(install.read("game_directory.txt").decode().strip(),
                          os.path.realpath(install.path))
         launch = install.read("Data/config_launch.ini")
-        self.assertEqual(launch, b"name Bob\r\nresolution 1\r\nfullscreen 1\r\nscreenx 1366\r\n"
-                                 b"screeny 768\r\nlangage 1\r\nvolume 4\r\n\r\n")
+        self.assertEqual(launch, LAUNCH)
         self.assertEqual(install.read("game_saw_config.ini"), launch + b"shadows 2\r\n")
         self.assertFalse(install.exists("Data/config.ini.new"))
 
@@ -77,6 +86,58 @@ class HandOffTest(gui.LauncherTestCase):
         self.assertTrue(install.exists("Data/config_launch.ini"))
         window.key("Escape")
         self.assertNotEqual(launcher.wait_exit(), 0)
+
+    # Each damage in turn: the launcher shows its window and ends within
+    # seconds of Start Game, config.ini holds this start's settings or stays
+    # as it was, the reason is told, and nothing outside Data changes.
+    def test_damaged_installations_never_hang_write_through_links_or_join_stale_settings(self):
+        outside = Path(tempfile.mkdtemp(prefix="launcher-outside-"))
+        self.addCleanup(shutil.rmtree, outside, True)
+        (outside / "target.ini").write_bytes(b"outside")
+        fifo = lambda path: lambda install: os.mkfifo(install.cleared(path))
+        link = lambda path, to: lambda install: os.symlink(to, install.cleared(path))
+        directory = lambda path: lambda install: install.cleared(path) and install.write(
+            path + "/keep", "")
+        big_game_settings = lambda install, size: install.write("Data/config_game.ini", bytes(size))
+        root = os.geteuid() == 0
+        joined, old = LAUNCH + GAME_SETTINGS, OLD_CONFIG
+        cases = [  # damage, config.ini afterwards, told on standard error
+            (fifo("Data/config.ini"), joined, ""),
+            (fifo("Data/Profils/X.bin"), joined.replace(b"Bob", b"X"), "not a regular file"),
+            (fifo("Data/config_game.ini"), old, "not a regular file"),
+            (fifo("Data/config_launch.ini"), joined, ""),
+            (link("Data/config_game.ini", "/dev/zero"), old, "not a regular file"),
+            (link("Data/config.ini.new", outside / "target.ini"), joined, ""),
+            (link("Data/config_launch.ini", outside / "target.ini"), joined, ""),
+            (link("Data/config_launch.ini", outside / "created.ini"), joined, ""),
+            (directory("Data/config_launch.ini"), joined, "Cannot write Data/config_launch.ini"),
+            (directory("Data/config_game.ini"), old, "Is a directory"),
+            (lambda install: big_game_settings(install, 2 << 20), old, "larger than"),
+            (lambda install: big_game_settings(install, 8192) or self.restrict_data(install, "full"),
+             old, os.strerror(errno.ENOSPC if root else errno.EFBIG)),
+            (lambda install: self.restrict_data(install, "read-only"), old,
+             os.strerror(errno.EROFS if root else errno.EACCES)),
+        ]
+        for number, (damage, config, told) in enumerate(cases):
+            with self.subTest(case=number, told=told):
+                install = self.installation(profiles=["Bob"], config=OLD_CONFIG,
+                                            game_settings=GAME_SETTINGS)
+                install.install_script_game("exit 0\n")
+                outside_data = lambda: {path: digest for path, digest in install.snapshot().items()
+                                        if path.split(os.sep)[0] != "Data"}
+                preexec_fn = damage(install)
+                before = outside_data()
+                launcher, window = self.start(install, preexec_fn=preexec_fn)
+                window.click(gui.START_BUTTON)
+                self.assertEqual(launcher.wait_exit(timeout=10), 0, launcher.stderr())
+                self.assertIn(told, launcher.stderr())
+                self.assertEqual(install.read("Data/config.ini"), config)
+                self.assertEqual(outside_data(), before)
+                self.assertEqual(os.listdir(outside), ["target.ini"])
+                self.assertEqual((outside / "target.ini").read_bytes(), b"outside")
+                self.assertFalse([name for name in os.listdir(install.file("Data"))
+                                  if name.endswith(".new")])
+                launcher.stop()
 
 
 if __name__ == "__main__":
