@@ -12,11 +12,15 @@ const size_t MAX_CONTINUATION_BYTES = 3;
 // Characters that Windows refuses in file names, '/' and '\' included.
 const char* const FORBIDDEN_CHARACTERS = "/\\:*?\"<>|";
 
-// Names Windows reserves for devices, with or without an extension.
+// Names Windows reserves for devices, with or without an extension; the
+// superscript digits (UTF-8 here) count too, as they become single bytes of
+// the ANSI code page.
 const char* const DEVICE_NAMES[] = {
-    "CON",  "PRN",  "AUX",  "NUL",  "CONIN$", "CONOUT$", "COM1", "COM2",
-    "COM3", "COM4", "COM5", "COM6", "COM7",   "COM8",    "COM9", "LPT1",
-    "LPT2", "LPT3", "LPT4", "LPT5", "LPT6",   "LPT7",    "LPT8", "LPT9",
+    "CON",         "PRN",         "AUX",         "NUL",         "CONIN$",      "CONOUT$",
+    "COM1",        "COM2",        "COM3",        "COM4",        "COM5",        "COM6",
+    "COM7",        "COM8",        "COM9",        "LPT1",        "LPT2",        "LPT3",
+    "LPT4",        "LPT5",        "LPT6",        "LPT7",        "LPT8",        "LPT9",
+    "COM\xC2\xB9", "COM\xC2\xB2", "COM\xC2\xB3", "LPT\xC2\xB9", "LPT\xC2\xB2", "LPT\xC2\xB3",
 };
 
 // "<name>.bin" of this name is the game's score file on a case-blind file system.

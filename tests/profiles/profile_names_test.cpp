@@ -47,6 +47,8 @@ TEST(TypedProfileName, IsCutBeforeItIsChecked) {
     EXPECT_FALSE(typedProfileName((std::string(30, 'a') + "  b").c_str(), out, sizeof out));
     EXPECT_TRUE(typedProfileName((std::string(31, 'a') + "/evil").c_str(), out, sizeof out));
     EXPECT_EQ(std::string(out), std::string(31, 'a'));
+    // A superscript digit is one byte of the ANSI code page: still a device.
+    EXPECT_FALSE(typedProfileName("lpt\xC2\xB2.x", out, sizeof out));
 }
 
 }  // namespace
