@@ -1,5 +1,8 @@
 // Feeds arbitrary bytes to the settings file reader and checks that every
-// entry it makes points into its own buffer and is terminated there.
+// entry it makes points into its own buffer and is terminated there, and
+// that reading the bytes from a file gives the same entries.
+#include <unistd.h>
+
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -19,6 +22,8 @@ bool terminatedInside(const char* text, const char* begin, const char* end) {
     return text >= begin && text <= end &&
            std::memchr(text, '\0', static_cast<size_t>(end - text) + 1) != nullptr;
 }
+
+char scratchPath[] = "/tmp/config-file-fuzz-XXXXXX";
 
 }  // namespace
 
@@ -54,6 +59,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         }
         check(earlierOrThis);
         store.getInt(entry.key);
+    }
+
+    // Read from a file, in pieces and only as far as the entries need, the
+    // same bytes give the same entries.
+    static int fd = mkstemp(scratchPath);
+    static bool removedAtExit = std::atexit([] { unlink(scratchPath); }) == 0;
+    check(fd >= 0 && removedAtExit);
+    check(ftruncate(fd, 0) == 0 && pwrite(fd, data, size, 0) == ssize_t(size));
+    static ConfigFile fromFile;
+    fromFile.loadFrom(scratchPath);
+    for (int i = 0; i < ConfigFile::MAX_ENTRIES; ++i) {
+        const ConfigEntry &a = store.entries[i], &b = fromFile.entries[i];
+        check(!a.key == !b.key && !a.value == !b.value);
+        check(!a.key || std::strcmp(a.key, b.key) == 0);
+        check(!a.value || std::strcmp(a.value, b.value) == 0);
     }
     store.clear();
     return 0;
