@@ -3,6 +3,7 @@ temporary installation on a private Xvfb display, driven with xdotool. A
 sanitizer's leak report keeps status 0; any other finding fails it."""
 
 import ctypes
+import errno
 import hashlib
 import os
 import re
@@ -354,36 +355,55 @@ class LauncherTestCase(unittest.TestCase):
 
     def restrict_data(self, install, how):
         """Makes writes in the installation's Data fail: how="full" as on a
-        full disk, "read-only" as on a read-only file system. As root, Data
-        becomes a 64 KiB tmpfs holding what it held, filled or remounted
-        read-only; otherwise a file-size limit (returned: the launcher's
-        preexec_fn) or a directory without write permission stands in."""
+        full disk, "read-only" as on a read-only file system. Where a tmpfs
+        can be mounted (as root), Data becomes a 64 KiB one holding what it
+        held, filled or remounted read-only; otherwise a file-size limit
+        (returned: the launcher's preexec_fn) or, for a user other than root,
+        a directory without write permission stands in. self.write_error is
+        the errno that the launcher's writes then meet."""
         data = install.file("Data")
-        if os.geteuid() != 0 and how == "full":
+        self.write_error = {"full": errno.ENOSPC, "read-only": errno.EROFS}[how]
+        if self.mount_small_tmpfs(data):
+            if how == "full":
+                filler = os.open(data / "filler", os.O_WRONLY | os.O_CREAT)
+                try:
+                    while os.write(filler, bytes(4096)):
+                        pass
+                except OSError:
+                    pass
+                os.close(filler)
+            else:
+                subprocess.run(["mount", "-o", "remount,ro", str(data)], check=True)
+            return None
+        if how == "full":
+            self.write_error = errno.EFBIG
             return lambda: (signal.signal(signal.SIGXFSZ, signal.SIG_IGN),
                             resource.setrlimit(resource.RLIMIT_FSIZE, (4096, 4096)))
+        if os.geteuid() == 0:
+            self.skipTest("root without mount: no way to make Data read-only")
+        self.write_error = errno.EACCES
+        data.chmod(0o555)
+        self.addCleanup(data.chmod, 0o755)
+        return None
+
+    def mount_small_tmpfs(self, data):
+        """Puts Data's contents on a 64 KiB tmpfs mounted at Data; False,
+        with Data as it was, where mounting is not allowed."""
         if os.geteuid() != 0:
-            data.chmod(0o555)
-            self.addCleanup(data.chmod, 0o755)
-            return None
-        saved = install.file("Data.saved")
+            return False
+        saved = data.with_name("Data.saved")
         data.rename(saved)
         data.mkdir()
-        subprocess.run(["mount", "-t", "tmpfs", "-o", "size=64k", "tmpfs", str(data)], check=True)
+        mounted = subprocess.run(["mount", "-t", "tmpfs", "-o", "size=64k", "tmpfs", str(data)],
+                                 stderr=subprocess.DEVNULL).returncode == 0
+        if not mounted:
+            data.rmdir()
+            saved.rename(data)
+            return False
         self.addCleanup(subprocess.run, ["umount", str(data)], check=True)
         shutil.copytree(saved, data, dirs_exist_ok=True)
         shutil.rmtree(saved)
-        if how == "full":
-            filler = os.open(data / "filler", os.O_WRONLY | os.O_CREAT)
-            try:
-                while os.write(filler, bytes(4096)):
-                    pass
-            except OSError:
-                pass
-            os.close(filler)
-        else:
-            subprocess.run(["mount", "-o", "remount,ro", str(data)], check=True)
-        return None
+        return True
 
     def assert_escape_ends_writing_nothing(self, install, launcher, window):
         before = install.snapshot()

@@ -1,7 +1,6 @@
 """Start Game in the real launcher: the settings the game finds, where it
 runs, the console lines, and how the launcher ends."""
 
-import errno
 import os
 import shutil
 import tempfile
@@ -99,9 +98,9 @@ class HandOffTest(gui.LauncherTestCase):
         directory = lambda path: lambda install: install.cleared(path) and install.write(
             path + "/keep", "")
         big_game_settings = lambda install, size: install.write("Data/config_game.ini", bytes(size))
-        root = os.geteuid() == 0
         joined, old = LAUNCH + GAME_SETTINGS, OLD_CONFIG
-        cases = [  # damage, config.ini afterwards, told on standard error
+        cases = [  # damage, config.ini afterwards, told on standard error (None: the
+                   # reason that restrict_data's writes meet)
             (fifo("Data/config.ini"), joined, ""),
             (fifo("Data/Profils/X.bin"), joined.replace(b"Bob", b"X"), "not a regular file"),
             (fifo("Data/config_game.ini"), old, "not a regular file"),
@@ -114,9 +113,8 @@ class HandOffTest(gui.LauncherTestCase):
             (directory("Data/config_game.ini"), old, "Is a directory"),
             (lambda install: big_game_settings(install, 2 << 20), old, "larger than"),
             (lambda install: big_game_settings(install, 8192) or self.restrict_data(install, "full"),
-             old, os.strerror(errno.ENOSPC if root else errno.EFBIG)),
-            (lambda install: self.restrict_data(install, "read-only"), old,
-             os.strerror(errno.EROFS if root else errno.EACCES)),
+             old, None),
+            (lambda install: self.restrict_data(install, "read-only"), old, None),
         ]
         for number, (damage, config, told) in enumerate(cases):
             with self.subTest(case=number, told=told):
@@ -130,6 +128,8 @@ class HandOffTest(gui.LauncherTestCase):
                 launcher, window = self.start(install, preexec_fn=preexec_fn)
                 window.click(gui.START_BUTTON)
                 self.assertEqual(launcher.wait_exit(timeout=10), 0, launcher.stderr())
+                if told is None:
+                    told = os.strerror(self.write_error)
                 self.assertIn(told, launcher.stderr())
                 self.assertEqual(install.read("Data/config.ini"), config)
                 self.assertEqual(outside_data(), before)
