@@ -39,11 +39,19 @@ run_suite sanitizers build-asan -DCMAKE_BUILD_TYPE=Debug -DLAUNCHER_SANITIZE=ON
 run_suite fuzzing build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLAUNCHER_FUZZ=ON \
   -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
 
-# The Windows build: cross-compiled with mingw-w64; its unit tests run under
-# Wine in a temporary prefix, headless (tools/run-wine-tests.sh).
+# The Windows build: GameLauncher.exe, the demo game and the tests,
+# cross-compiled with mingw-w64 against FLTK built from source (the local
+# copy beside the project when there is one, else fetched); everything runs
+# under Wine in a temporary prefix with displays of its own
+# (tools/run-wine-tests.sh).
 echo "=== windows (build-win) ==="
+fltk_source=()
+if [ -d ../shared/third_party/fltk-1.3.8 ]; then
+  fltk_source=(-DLAUNCHER_FLTK_SOURCE_DIR="$(cd ../shared/third_party/fltk-1.3.8 && pwd)")
+fi
 if ! configure build-win -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-       -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake || ! cmake --build build-win; then
+       -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake "${fltk_source[@]}" ||
+   ! cmake --build build-win; then
   failed+=("windows: build")
 elif ! tools/run-wine-tests.sh build-win; then
   failed+=("windows: tests")

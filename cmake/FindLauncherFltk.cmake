@@ -1,30 +1,30 @@
 # FLTK 1.3 with its Forms library. On Linux it comes from Debian's
-# libfltk1.3-dev; a Windows build points FLTK_DIR at an FLTK 1.3 build.
+# libfltk1.3-dev; a Windows build uses the FLTK 1.3 build that FLTK_DIR
+# points at, or builds FLTK 1.3.8 itself (BuildFltk.cmake).
 # Defines the target Launcher::fltk and LAUNCHER_HAVE_FLTK.
 set(LAUNCHER_HAVE_FLTK OFF)
 if(WIN32)
-  # The whole GameLauncher.exe needs FLTK; without it a Windows build makes
-  # the logic library and its tests only. A native build asks for the whole
-  # program by default, a cross build when FLTK_DIR is given.
-  if(DEFINED FLTK_DIR OR NOT CMAKE_CROSSCOMPILING)
-    set(launcher_program_default ON)
-  else()
-    set(launcher_program_default OFF)
-  endif()
-  option(LAUNCHER_BUILD_PROGRAM "Build GameLauncher.exe (needs FLTK 1.3 for Windows, FLTK_DIR)"
-         ${launcher_program_default})
-  if(LAUNCHER_BUILD_PROGRAM)
+  # Without the program a Windows build makes the logic library and its
+  # tests only, and needs no FLTK.
+  option(LAUNCHER_BUILD_PROGRAM "Build GameLauncher.exe and the widget tests (needs FLTK)" ON)
+  if(LAUNCHER_BUILD_PROGRAM AND FLTK_DIR)
     # FLTK 1.3 installs no version file, so the version is checked here.
     find_package(FLTK CONFIG QUIET)
     if(NOT FLTK_FOUND OR NOT FLTK_VERSION MATCHES "^1\\.3\\." OR NOT TARGET fltk_forms)
       message(FATAL_ERROR
-        "GameLauncher.exe needs FLTK 1.3 with Forms built for this Windows toolchain. "
-        "Set FLTK_DIR to the directory holding its FLTKConfig.cmake, or configure with "
-        "-DLAUNCHER_BUILD_PROGRAM=OFF to build only the logic library and its tests.")
+        "FLTK_DIR (${FLTK_DIR}) holds no FLTK 1.3 with Forms built for this Windows toolchain. "
+        "Point it at the directory holding its FLTKConfig.cmake, or leave it unset to have "
+        "FLTK 1.3.8 built from source.")
     endif()
     add_library(Launcher::fltk INTERFACE IMPORTED)
     target_link_libraries(Launcher::fltk INTERFACE fltk_forms fltk)
     target_include_directories(Launcher::fltk INTERFACE ${FLTK_INCLUDE_DIRS})
+  elseif(LAUNCHER_BUILD_PROGRAM)
+    include(BuildFltk)
+    add_library(Launcher::fltk INTERFACE IMPORTED)
+    target_link_libraries(Launcher::fltk INTERFACE launcher_fltk_libraries)
+  endif()
+  if(LAUNCHER_BUILD_PROGRAM)
     # FLTK 1.3's headers choose their Windows side by WIN32, which strict
     # C++17 mode leaves undefined with mingw-w64 (only _WIN32 is).
     target_compile_definitions(Launcher::fltk INTERFACE WIN32)
