@@ -1,6 +1,8 @@
 """GUI test plumbing: the real launcher (LAUNCHER_BINARY, set by CTest) in a
 temporary installation on a private Xvfb display, driven with xdotool. A
-sanitizer's leak report keeps status 0; any other finding fails it."""
+sanitizer's leak report keeps status 0; any other finding fails it. With
+LAUNCHER_WINE set, the programs are Windows programs run through wine in the
+caller's WINEPREFIX (tools/run-wine-tests.sh)."""
 
 import ctypes
 import errno
@@ -20,6 +22,12 @@ from pathlib import Path
 
 LAUNCHER_BINARY = os.environ.get("LAUNCHER_BINARY", "")
 DEMO_GAME_BINARY = os.environ.get("DEMO_GAME_BINARY", "")
+WINE = bool(os.environ.get("LAUNCHER_WINE"))
+STAND_IN_GAME_BINARY = os.environ.get("STAND_IN_GAME_BINARY", "")
+# How names are stored in file names, profile records and the game's
+# settings: the Windows code page (1252 under tools/run-wine-tests.sh), or
+# UTF-8 on Linux. Wine shows a Windows file name to Linux in UTF-8.
+CODE_PAGE = "cp1252" if WINE else "utf-8"
 
 MAIN_TITLE = "Tarvelline (v1.0 Sept09)"
 DIALOG_TITLE = "Enter your name (31 characters max)"
@@ -31,13 +39,25 @@ START_BUTTON = (220, 177, 220, 48)
 LINKS = {"mail": (180, 228, 32, 10), "website": (212, 228, 54, 10),
          "us_shop": (266, 228, 150, 10), "europe_shop": (420, 228, 60, 10)}
 PROFILE_FILE_SIZE = 23812
+# What the stand-in game writes into the installation.
+STAND_IN_GAME_FILES = {"game_saw_config.ini", "game_started.txt", "game_ended.txt"}
+STAND_IN_GAME_SCRIPT = """#!/bin/sh
+cp Data/config.ini game_saw_config.ini 2>/dev/null
+echo "game running"
+touch game_started.txt
+waited=0
+while [ -e hold ] && [ $waited -lt 1200 ]; do sleep 0.05; waited=$((waited + 1)); done
+touch game_ended.txt
+exit 7
+"""
 
 
 def profile_record(name, levels=0, challenges=0):
     """A 23812-byte profile record for `name` with that many levels and
     challenges done (a fresh one by default)."""
     record = bytearray(PROFILE_FILE_SIZE)
-    record[0:len(name.encode()[:32])] = name.encode()[:32]
+    stored = name.encode(CODE_PAGE)[:32]
+    record[0:len(stored)] = stored
     record[33:41] = b"ABCDEFGH"
     struct.pack_into("<H", record, 42, 1)
     for i in range(10):
@@ -237,9 +257,14 @@ class Installation:
         if game:
             shutil.copy(game, self.path / "1.exe")
 
-    def install_script_game(self, script):
-        self.write("1.exe", "#!/bin/sh\n" + script)
-        (self.path / "1.exe").chmod(0o755)
+    def install_stand_in_game(self):
+        """1.exe: tests/platform/win32/stand_in_game.cpp, or the same steps as
+        a script on Linux."""
+        if WINE:
+            shutil.copy(STAND_IN_GAME_BINARY, self.path / "1.exe")
+        else:
+            self.write("1.exe", STAND_IN_GAME_SCRIPT)
+            (self.path / "1.exe").chmod(0o755)
 
     def file(self, relative):
         return self.path / relative
@@ -291,8 +316,9 @@ class Launcher:
         self._out = open(self._logs / "stdout", "wb")
         self._err = open(self._logs / "stderr", "wb")
         self.process = subprocess.Popen(
-            [binary or LAUNCHER_BINARY, *args], cwd=installation.path, env=environment,
-            stdin=subprocess.DEVNULL, stdout=self._out, stderr=self._err, preexec_fn=preexec_fn)
+            ["wine"] * WINE + [str(binary or LAUNCHER_BINARY), *args], cwd=installation.path,
+            env=environment, stdin=subprocess.DEVNULL, stdout=self._out, stderr=self._err,
+            preexec_fn=preexec_fn)
 
     def wait_for_window(self, title=MAIN_TITLE, timeout=15):
         """The window with this exact title, once it is mapped and drawn."""

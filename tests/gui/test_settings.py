@@ -26,7 +26,7 @@ class SettingsTest(gui.LauncherTestCase):
 
     def test_picks_and_language_saved_by_start_game_are_restored_at_the_next_start(self):
         install = self.installation(profiles=PROFILES, game_settings="shadows 2\r\n")
-        install.install_script_game("exit 0\n")
+        install.install_stand_in_game()
         launcher, window = self.start(install)
         english = window.pixels(gui.START_BUTTON)
         window.pick("mode", 2)
