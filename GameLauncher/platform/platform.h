@@ -88,4 +88,18 @@ inline GameRun runGameAndWait(const char* program) {
     return run;
 }
 
+// Profile names travel in the system's code page, which the Windows file
+// calls and the game use; the toolkit shows and takes UTF-8. On POSIX both
+// are the bytes as stored, copied. Both write a terminated text into `out`
+// (outSize bytes).
+
+// `utf8` in the code page. False, with `out` empty, when it does not fit, or
+// on Windows when the code page holds one of its characters only by a
+// look-alike or not at all, or when it is no valid UTF-8.
+bool toSystemCodePage(const char* utf8, char* out, size_t outSize);
+
+// `text`, in the code page, as UTF-8; cut to fit (on Windows before a whole
+// character).
+void fromSystemCodePage(const char* text, char* out, size_t outSize);
+
 }  // namespace platform

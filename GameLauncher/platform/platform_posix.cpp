@@ -184,4 +184,14 @@ bool gameHasEnded(GameRun& run, bool wait) {
     return true;
 }
 
+bool toSystemCodePage(const char* utf8, char* out, size_t outSize) {
+    bool fits = std::strlen(utf8) < outSize;
+    if (outSize > 0) std::snprintf(out, outSize, "%s", fits ? utf8 : "");
+    return fits;
+}
+
+void fromSystemCodePage(const char* text, char* out, size_t outSize) {
+    if (outSize > 0) std::snprintf(out, outSize, "%s", text);
+}
+
 }  // namespace platform

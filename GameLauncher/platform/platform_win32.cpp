@@ -201,4 +201,53 @@ bool gameHasEnded(GameRun& run, bool wait) {
     return true;
 }
 
+// `text` in `codePage` as UTF-16 (without the terminator); false when
+// `flags` ask for valid text and it is not.
+static bool toWide(UINT codePage, DWORD flags, const char* text, std::wstring& wide) {
+    int length = MultiByteToWideChar(codePage, flags, text, -1, nullptr, 0);
+    if (length <= 0) return false;
+    wide.assign(static_cast<size_t>(length), L'\0');
+    MultiByteToWideChar(codePage, flags, text, -1, &wide[0], length);
+    wide.resize(static_cast<size_t>(length) - 1);
+    return true;
+}
+
+bool toSystemCodePage(const char* utf8, char* out, size_t outSize) {
+    if (outSize == 0) return false;
+    out[0] = '\0';
+    std::wstring wide;
+    if (!toWide(CP_UTF8, MB_ERR_INVALID_CHARS, utf8, wide)) return false;
+    // No best fit: it would hold U+FF0F, a slash's look-alike, as '/' and
+    // turn a name into a path. A UTF-8 code page takes neither the flag nor
+    // the default character.
+    UINT codePage = GetACP();
+    BOOL usedDefault = FALSE;
+    int length = WideCharToMultiByte(
+        codePage, codePage == CP_UTF8 ? 0 : WC_NO_BEST_FIT_CHARS, wide.c_str(), -1, out,
+        static_cast<int>(outSize), nullptr, codePage == CP_UTF8 ? nullptr : &usedDefault);
+    if (length > 0 && !usedDefault) return true;
+    out[0] = '\0';
+    return false;
+}
+
+void fromSystemCodePage(const char* text, char* out, size_t outSize) {
+    if (outSize == 0) return;
+    out[0] = '\0';
+    std::wstring wide;
+    if (!toWide(CP_ACP, 0, text, wide)) return;
+    std::string utf8(static_cast<size_t>(
+        WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), -1, nullptr, 0, nullptr, nullptr)), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), -1, &utf8[0], static_cast<int>(utf8.size()),
+                        nullptr, nullptr);
+    // Cut before the first byte that does not fit, and back to the start of
+    // the character it belongs to.
+    size_t cut = std::strlen(utf8.c_str());
+    if (cut >= outSize) {
+        cut = outSize - 1;
+        while (cut > 0 && (static_cast<unsigned char>(utf8[cut]) & 0xC0) == 0x80) --cut;
+    }
+    std::memcpy(out, utf8.data(), cut);
+    out[cut] = '\0';
+}
+
 }  // namespace platform

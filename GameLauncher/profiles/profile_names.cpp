@@ -2,6 +2,9 @@
 
 #include <cstring>
 
+#include "platform/platform.h"
+#include "profiles/profile_list.h"
+
 namespace {
 
 bool isUtf8Continuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
@@ -81,10 +84,14 @@ bool isAcceptableProfileName(const char* name) {
     const char first = name[0], last = name[length - 1];
     if (first == ' ' || first == '.' || last == ' ' || last == '.') return false;
     if (isDeviceName(name)) return false;
-    return !equalIgnoringAsciiCase(name, length, SCORES_NAME);
+    if (equalIgnoringAsciiCase(name, length, SCORES_NAME)) return false;
+    char stored[PROFILE_NAME_SIZE];
+    return platform::toSystemCodePage(name, stored, sizeof stored);
 }
 
 bool typedProfileName(const char* typed, char* out, size_t outSize) {
-    copyCutName(typed, TYPED_NAME_MAX_BYTES, out, outSize);
-    return isAcceptableProfileName(out);
+    char name[TYPED_NAME_MAX_BYTES + 1];
+    copyCutName(typed, TYPED_NAME_MAX_BYTES, name, sizeof name);
+    bool held = platform::toSystemCodePage(name, out, outSize);
+    return held && isAcceptableProfileName(name);
 }

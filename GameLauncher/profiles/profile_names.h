@@ -11,12 +11,14 @@ constexpr size_t TYPED_NAME_MAX_BYTES = 31;
 // more than outSize - 1 bytes).
 void copyCutName(const char* text, size_t maxBytes, char* out, size_t outSize);
 
-// True when `name` can be the file name "<name>.bin" inside Data/Profils on
-// Windows as on POSIX: not empty, no path or wildcard character, no control
-// character, no leading or trailing space or dot, no Windows device name and
-// not the game's score file.
+// True when `name` (UTF-8) can be the file name "<name>.bin" inside
+// Data/Profils on Windows as on POSIX: not empty, no path or wildcard
+// character, no control character, no leading or trailing space or dot, no
+// Windows device name, not the game's score file, and every character held
+// by the system's code page, which the Windows file calls and the game use.
 bool isAcceptableProfileName(const char* name);
 
-// The name a typed text stands for: cut to TYPED_NAME_MAX_BYTES into `out`.
-// True when that name is acceptable.
+// The name a typed text (UTF-8) stands for: cut to TYPED_NAME_MAX_BYTES, into
+// `out` in the system's code page, as profile names are kept (empty when the
+// code page cannot hold it). True when that name is acceptable.
 bool typedProfileName(const char* typed, char* out, size_t outSize);

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "i18n/language_tables.h"
+#include "platform/platform.h"
 #include "platform/screen.h"
 #include "profiles/profile_file.h"
 #include "profiles/profile_list.h"
@@ -49,9 +50,12 @@ const char* itemPlaceholder() {
     return placeholder;
 }
 
+// A name as the toolkit takes it: in UTF-8, a code page byte can take two.
+const size_t SHOWN_NAME_SIZE = 2 * PROFILE_NAME_SIZE;
+
 // Label drawing still reads '&' (underline) and '@' (symbols); doubled, each
-// shows as itself. `shown` holds twice a name's bytes and the terminator.
-void menuDisplayText(const char* text, char (&shown)[2 * PROFILE_NAME_SIZE]) {
+// shows as itself. `shown` holds twice a shown name's bytes and the terminator.
+void menuDisplayText(const char* text, char (&shown)[2 * SHOWN_NAME_SIZE]) {
     size_t length = 0;
     for (const char* c = text; *c && length + 2 < sizeof shown; ++c) {
         if (*c == '&' || *c == '@') shown[length++] = *c;
@@ -62,7 +66,7 @@ void menuDisplayText(const char* text, char (&shown)[2 * PROFILE_NAME_SIZE]) {
 
 void addLiteralItem(const char* text, int flags) {
     int index = profileChoice->add(itemPlaceholder(), 0, nullptr, nullptr, flags);
-    char shown[2 * PROFILE_NAME_SIZE];
+    char shown[2 * SHOWN_NAME_SIZE];
     menuDisplayText(text, shown);
     profileChoice->replace(index, shown);
 }
@@ -171,7 +175,8 @@ void onNewProfileOk(Fl_Widget*, void*) {
         char name[PROFILE_NAME_SIZE];
         bool acceptable = typedProfileName(text, name, sizeof name);
         // A name already listed means that profile, not a second item for it.
-        int listed = listedSlot(name);
+        // (None is, when the code page cannot hold the typed one.)
+        int listed = name[0] ? listedSlot(name) : -1;
         std::string why;
         if (listed >= 0) {
             selectProfile(listed);
@@ -219,8 +224,12 @@ bool addProfile(const char* text, std::string& why) {
 }
 
 void rebuildProfileChoice() {
-    for (int slot = 0; slot < ProfileList::count; ++slot)
-        addLiteralItem(ProfileList::names[slot], 0);
+    for (int slot = 0; slot < ProfileList::count; ++slot) {
+        // Names are kept in the code page of the files; the toolkit draws UTF-8.
+        char name[SHOWN_NAME_SIZE];
+        platform::fromSystemCodePage(ProfileList::names[slot], name, sizeof name);
+        addLiteralItem(name, 0);
+    }
     // With a full list the item stays, inactive, so every index keeps its meaning.
     int full = ProfileList::count >= MAX_PROFILES ? FL_MENU_INACTIVE : 0;
     addLiteralItem(localisedText(TXT_NEW_PROFILE), full);

@@ -68,6 +68,26 @@ class ProfilesTest(gui.LauncherTestCase):
         gui.wait_until(lambda: window.pixels(line_area) == bob, timeout=3,
                        what="the line as Bob's at start-up")
 
+    # Typed, or made by the game, a name beyond ASCII names its file, its
+    # record and the game's settings in the code page the game uses.
+    def test_names_beyond_ascii_are_kept_in_the_code_page(self):
+        install = self.installation(profiles=["Zoë"])
+        install.install_stand_in_game()
+        launcher, window = self.start(install)
+        window.pick("profile", 1)
+        dialog = launcher.wait_for_window(gui.DIALOG_TITLE)
+        dialog.type("Chloé")
+        dialog.key("Return")
+        gui.wait_until(lambda: not self.display.viewable(gui.DIALOG_TITLE), what="the dialog to close")
+        window.pick("profile", 0)
+        window.click(gui.START_BUTTON)
+        self.assertEqual(launcher.wait_exit(), 0, launcher.stderr())
+        self.assertEqual(sorted(os.listdir(install.file("Data/Profils"))), ["Chloé.bin", "Zoë.bin"])
+        chloe = "Chloé".encode(gui.CODE_PAGE)
+        self.assertEqual(install.read("Data/Profils/Chloé.bin")[:len(chloe) + 1], chloe + b"\0")
+        self.assertEqual(install.read("Data/config.ini").split(b"\r\n")[0],
+                         b"name " + "Zoë".encode(gui.CODE_PAGE))
+
     # A profile whose file cannot be written is not listed: the dialog stays
     # with the reason under the name, and nothing is left on disk.
     def test_full_disk_then_cancel_leave_no_profile_and_the_window_shows(self):

@@ -51,4 +51,23 @@ TEST(TypedProfileName, IsCutBeforeItIsChecked) {
     EXPECT_FALSE(typedProfileName("lpt\xC2\xB2.x", out, sizeof out));
 }
 
+// Kept in the code page of the Windows file calls and the game (1252 under
+// tools/run-wine-tests.sh); what it lacks, or holds only by a look-alike
+// ("a／b" would become "a/b"), is refused there. POSIX keeps the UTF-8.
+TEST(TypedProfileName, IsKeptInTheSystemCodePage) {
+#ifdef _WIN32
+    const char* const zoe = "Zo\xEB";
+    const bool beyondCodePage = false;
+#else
+    const char* const zoe = "Zo\xC3\xAB";
+    const bool beyondCodePage = true;
+#endif
+    char out[256];
+    EXPECT_TRUE(typedProfileName("Zo\xC3\xAB", out, sizeof out));
+    EXPECT_STREQ(out, zoe);
+    for (const char* name : {"\xCE\xA9mega", "a\xEF\xBC\x8F" "b", "\xE6\x97\xA5\xE6\x9C\xAC"}) {
+        EXPECT_EQ(typedProfileName(name, out, sizeof out), beyondCodePage) << name;
+    }
+}
+
 }  // namespace

@@ -12,6 +12,7 @@
 
 #include "profiles/profile_file.h"
 #include "profiles/profile_list.h"
+#include "profiles/profile_names.h"
 #include "profiles/profile_test_support.h"
 #include "settings/launcher_settings.h"
 #include "support/test_support.h"
@@ -75,11 +76,14 @@ protected:
 };
 
 // Menu syntax ('/', '\', '|', leading '_') and label drawing ('&', '@') read
-// nothing into a name, and a name listed twice is not merged into one item.
+// nothing into a name, a name listed twice is not merged into one item, and
+// a name kept in the code page is shown in UTF-8.
 TEST_F(ProfileChoiceTest, EachNameIsOneItemShownAsItIsSpelled) {
-    buildWith({"a/b", "b\\s", "x|y", "_lead", "R&D", "@home", "tab\tkey", "Anna", "Anna"});
+    char zoe[PROFILE_NAME_SIZE];
+    ASSERT_TRUE(typedProfileName("Zo\xC3\xAB", zoe, sizeof zoe));
+    buildWith({"a/b", "b\\s", "x|y", "_lead", "R&D", "@home", "tab\tkey", "Anna", "Anna", zoe});
     EXPECT_EQ(itemLabels(), (Labels{"a/b", "b\\s", "x|y", "_lead", "R&&D", "@@home", "tab\tkey",
-                                    "Anna", "Anna", "Create new profile"}));
+                                    "Anna", "Anna", "Zo\xC3\xAB", "Create new profile"}));
 }
 
 TEST_F(ProfileChoiceTest, FullListKeepsTheNewProfileItemLastButInactiveAndAddsNothing) {

@@ -135,3 +135,17 @@ TEST(Win32Platform, OpeningDoesNotWaitForTheOpenedProgram) {
     // Its image cannot be deleted while it runs.
     for (int waited = 0; waited < 30000 && !DeleteFileA("opened.exe"); waited += 20) Sleep(20);
 }
+
+// The code page under tools/run-wine-tests.sh is 1252, as on a western Windows.
+TEST(Win32Platform, NamesCrossBetweenUtf8AndTheCodePage) {
+    ASSERT_EQ(GetACP(), 1252u) << "run under tools/run-wine-tests.sh";
+    char out[8];
+    EXPECT_TRUE(platform::toSystemCodePage("Zo\xC3\xAB \xE2\x82\xAC", out, sizeof out));
+    EXPECT_STREQ(out, "Zo\xEB \x80");
+    for (const char* refused : {"\xCE\xA9", "\xEF\xBC\x8F", "\xC3", "too long"}) {
+        EXPECT_FALSE(platform::toSystemCodePage(refused, out, sizeof out)) << refused;
+        EXPECT_STREQ(out, "");
+    }
+    platform::fromSystemCodePage("Zo\xEB \x80", out, sizeof out);
+    EXPECT_STREQ(out, "Zo\xC3\xAB ");  // the euro sign's three bytes do not fit
+}
