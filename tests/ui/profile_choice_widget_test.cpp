@@ -36,6 +36,8 @@ void endStuckDialog(void*) {
 void whenOpen(std::function<void()> step) {
     pendingStep = std::move(step);
     Fl::add_timeout(0.0, runPendingStep);
+    // Each dialog has its own time: under Wine one takes two seconds to close.
+    Fl::remove_timeout(endStuckDialog);
     Fl::add_timeout(10.0, endStuckDialog);
 }
 // The dialog's widgets: 1 the OK button, 2 the cancel button, 3 the hint.
