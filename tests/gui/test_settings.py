@@ -2,79 +2,75 @@
 (a language included) that Start Game saves, and damaged settings files."""
 
 import random
-import unittest
 
 import launcher_gui as gui
 
 PROFILES = ["Al", "Anna Maria", "Carla"]
 DEFAULTS = {"mode": 0, "language": 0, "profile": 0, "volume": 4}
+# What a language pick relabels: the labels left of three choices, the Start
+# button, and the mode choice showing its first item.
+RELABELLED = [(168, y, 140, 30) for y in (48, 88, 142)] + [gui.START_BUTTON, gui.CHOICES["mode"]]
 
 
 class SettingsTest(gui.LauncherTestCase):
 
-    def selections(self, window, names=DEFAULTS):
-        return {name: window.selected(name) for name in names}
-
-    # Lone line feeds and a name of two words are read whole.
-    def test_saved_settings_preselect_the_four_choices(self):
-        install = self.installation(
-            profiles=PROFILES, config="name Anna Maria\nresolution 3\nlangage 2\nvolume 0\n")
-        launcher, window = self.start(install)
-        self.assertEqual(self.selections(window),
-                         {"mode": 2, "language": 1, "profile": 1, "volume": 0})
-        self.assert_escape_ends_writing_nothing(install, launcher, window)
+    def start_game(self, install, launcher, window):
+        """Presses Start Game; the resolution, langage and volume it saved."""
+        self.display.run("xdotool", "mousemove", "0", "0")
+        window.click(gui.START_BUTTON)
+        self.assertEqual(launcher.wait_exit(), 0, launcher.stderr())
+        lines = dict(line.split(b" ", 1) for line in
+                     install.read("Data/config_launch.ini").split(b"\r\n") if line)
+        return tuple(int(lines[key]) for key in (b"resolution", b"langage", b"volume"))
 
     def test_picks_and_language_saved_by_start_game_are_restored_at_the_next_start(self):
         install = self.installation(profiles=PROFILES, game_settings="shadows 2\r\n")
         install.install_stand_in_game()
         launcher, window = self.start(install)
-        english = window.pixels(gui.START_BUTTON)
-        window.pick("mode", 2)
-        window.pick("profile", 2)
-        window.pick("volume", 5)
+        english = [window.pixels(area) for area in RELABELLED]
         window.pick("language", 1)
-        gui.wait_until(lambda: window.pixels(gui.START_BUTTON) != english,
-                       what="the Start button in French")
-        self.display.run("xdotool", "mousemove", "0", "0")
-        window.click(gui.START_BUTTON)
-        self.assertEqual(launcher.wait_exit(), 0, launcher.stderr())
-        self.assertIn(b"name Carla\r\nresolution 3\r\n", install.read("Data/config_launch.ini"))
-        self.assertIn(b"\r\nlangage 2\r\nvolume 5\r\n", install.read("Data/config_launch.ini"))
-
+        gui.wait_until(lambda: window.pixels(gui.START_BUTTON) != english[3], what="French")
+        for area, before in zip(RELABELLED, english):
+            self.assertNotEqual(window.pixels(area), before, area)
+        for choice, item in (("mode", 2), ("profile", 2), ("volume", 5)):
+            window.pick(choice, item)
+        self.assertEqual(self.start_game(install, launcher, window), (3, 2, 5))
+        self.assertTrue(install.read("Data/config_launch.ini").startswith(b"name Carla\r\n"))
         launcher, window = self.start(install)
-        self.assertEqual(self.selections(window),
+        self.assertEqual({name: window.selected(name) for name in DEFAULTS},
                          {"mode": 2, "language": 1, "profile": 2, "volume": 5})
         self.assert_escape_ends_writing_nothing(install, launcher, window)
 
-    def test_damaged_settings_files_leave_the_launcher_working(self):
+    # Without a name nothing is applied; with one, the numbers are stored as
+    # they are, but only an existing item (or none, for 0) is selected. Lone
+    # line feeds and a name of two words are read whole.
+    def test_saved_settings_preselect_and_damaged_ones_leave_the_launcher_working(self):
         noise = random.Random(5)
-        cases = [
-            (noise.randbytes(1), {}),
-            (noise.randbytes(4096), {}),
-            (noise.randbytes(1 << 20), {}),
-            ("name Al\r\nvolume 2\r\n" + "key value\r\n" * 100000, {"volume": 2}),
-            ("name " + "x" * (1 << 20) + "\r\nvolume 1\r\n", {"profile": 0, "volume": 1}),
-            ("name Carla\r\nvolume 3", {"profile": 2, "volume": 3}),
+        cases = [  # config.ini, selections, launch settings' numbers
+            ("name Anna Maria\nresolution 3\nlangage 2\nvolume 0\n",
+             {"mode": 2, "language": 1, "profile": 1, "volume": 0}, (3, 2, 0)),
+            (noise.randbytes(1), {}, (1, 1, 4)),
+            (noise.randbytes(1 << 20), {}, (1, 1, 4)),
+            ("name Al\r\nvolume 2\r\n" + "key value\r\n" * 100000,
+             {"mode": -1, "language": -1, "volume": 2}, (0, 0, 2)),
+            ("name " + "x" * (1 << 20) + "\r\nresolution 5\r\nlangage 6\r\nvolume 5\r\n",
+             {"mode": 4, "language": 5, "volume": 5}, (5, 6, 5)),
+            ("name carla\r\nvolume 3", {"profile": 0, "volume": 3}, (0, 0, 3)),
+            ("name \r\nresolution 3\r\nlangage 2\r\nvolume 0\r\n", DEFAULTS, (1, 1, 4)),
+            ("name Carla\r\nresolution 6\r\nlangage 7\r\nvolume 6\r\n",
+             {"mode": 0, "language": 0, "profile": 2, "volume": 4}, (6, 7, 6)),
             ("name Al\r\nresolution 0\r\nlangage 9\r\nvolume -7\r\n",
-             {"mode": -1, "language": 0, "volume": 4}),
+             {"mode": -1, "language": 0, "volume": 4}, (0, 9, -7)),
             ("name Al\r\nresolution -2147483648\r\nlangage 2147483647\r\n"
-             "volume 99999999999999999999\r\n", {}),
-            (None, DEFAULTS),  # a directory in place of the file
+             "volume 99999999999999999999\r\n", {}, (-2147483648, 2147483647, 2147483647)),
+            (None, DEFAULTS, (1, 1, 4)),  # a directory in place of the file
         ]
-        for config, expected in cases:
+        for config, expected, launched in cases:
             with self.subTest(config=repr(config)[:40]):
                 install = self.installation(profiles=PROFILES, config=config)
+                install.install_stand_in_game()
                 if config is None:
                     install.file("Data/config.ini").mkdir()
                 launcher, window = self.start(install)
-                try:
-                    self.assertEqual(self.selections(window, expected), expected)
-                    window.pick("mode", 3)
-                    self.assertEqual(window.selected("mode"), 3)
-                    self.assert_escape_ends_writing_nothing(install, launcher, window)
-                finally:
-                    launcher.stop()
-
-
-if __name__ == "__main__":
-    unittest.main()
+                self.assertEqual({name: window.selected(name) for name in expected}, expected)
+                self.assertEqual(self.start_game(install, launcher, window), launched)
