@@ -1,59 +1,23 @@
-// Feeds arbitrary choices, profile names and game settings to Start Game's
-// file work: the launch settings are eight CR LF lines that read back as the
-// choices, and the join makes config.ini exactly those lines followed by the
-// game's own settings, leaving no temporary file.
+// Arbitrary choices, profile name and game settings for Start Game's file
+// work: the launch settings are eight CR LF lines that read back as the
+// choices, and config.ini becomes exactly those lines and the game's own
+// settings, with no temporary file left.
 #include <fuzzer/FuzzedDataProvider.h>
-#include <unistd.h>
 
 #include <algorithm>
-#include <cstddef>
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <string>
 
 #include "launch/launch_settings.h"
-#include "platform/screen.h"
-#include "profiles/profile_list.h"
-#include "settings/config_file.h"
-#include "settings/display_modes.h"
-#include "settings/launcher_settings.h"
+#include "support/test_support.h"
 
-namespace {
-
-void check(bool condition) {
-    if (!condition) std::abort();
-}
-
-std::string readAll(const char* path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-// Files of a private directory, apart from the fuzzer's corpus directories
-// and removed at exit.
-char scratch[] = "/tmp/launch-settings-fuzz-XXXXXX";
-std::string gamePath, joinedPath;
-void removeScratchDirectory() {
-    std::remove(gamePath.c_str());
-    std::remove(joinedPath.c_str());
-    std::remove(scratch);
-}
-bool makeScratchDirectory() {
-    check(mkdtemp(scratch) != nullptr);
-    gamePath = std::string(scratch) + "/config_game.ini";
-    joinedPath = std::string(scratch) + "/config.ini";
-    return std::atexit(removeScratchDirectory) == 0;
-}
-
-}  // namespace
+#define CHECK(condition) \
+    if (!(condition)) std::abort()
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static bool ready = makeScratchDirectory();
-    check(ready);
+    static test_support::ScratchDirectory scratch;  // apart from the fuzzer's corpus
     FuzzedDataProvider input(data, size);
     const std::string name = input.ConsumeRandomLengthString(PROFILE_NAME_SIZE - 1);
     std::snprintf(currentProfileName, sizeof currentProfileName, "%s", name.c_str());
@@ -63,37 +27,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     screenWidth = input.ConsumeIntegralInRange(0, 1 << 16);
     screenHeight = input.ConsumeIntegralInRange(0, 1 << 16);
     computeModeSizes();
-    const std::string game = input.ConsumeRemainingBytesAsString();
-
-    const std::string text = launchSettingsText();
-    size_t lines = 0;
-    for (size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at + 1)) {
-        check(at > 0 && text[at - 1] == '\r');
-        ++lines;
-    }
-    check(lines == 8 && std::count(text.begin(), text.end(), '\r') == 8);
-    check(text.compare(text.size() - 4, 4, "\r\n\r\n") == 0);
-
+    const std::string game = input.ConsumeRemainingBytesAsString(), text = launchSettingsText();
+    CHECK(std::count(text.begin(), text.end(), '\n') == 8 && text.find("\r\n\r\n") + 4 == text.size());
+    CHECK(std::count(text.begin(), text.end(), '\r') == 8);
     static ConfigFile store;
-    char* bytes = new char[text.size() + 1];
-    std::memcpy(bytes, text.data(), text.size());
-    store.takeBuffer(bytes, text.size());
-    check(store.getInt("resolution") == LauncherSettings::mode);
-    check(store.getInt("fullscreen") == (LauncherSettings::mode == 1 ? 1 : 0));
-    check(store.getInt("langage") == LauncherSettings::language);
-    check(store.getInt("volume") == LauncherSettings::volume);
-    const char* saved = store.getString("name");
-    const std::string current = currentProfileName;
-    const std::string shown = current.substr(0, current.find_first_of("\r\n"));
-    check(saved && (shown.empty() || shown[0] == ' ' || shown == saved));
-    store.clear();
-
-    std::FILE* file = std::fopen(gamePath.c_str(), "wb");
-    check(file && std::fwrite(game.data(), 1, game.size(), file) == game.size());
-    check(std::fclose(file) == 0);
+    store.takeBuffer(std::strcpy(new char[text.size() + 1], text.c_str()), text.size());
+    CHECK(store.getInt("resolution") == LauncherSettings::mode);
+    CHECK(store.getInt("fullscreen") == (LauncherSettings::mode == 1));
+    CHECK(store.getInt("langage") == LauncherSettings::language);
+    CHECK(store.getInt("volume") == LauncherSettings::volume);
+    const std::string line = name.substr(0, std::strcspn(currentProfileName, "\r\n"));
+    CHECK(line.empty() || line[0] == ' ' || line == store.getString("name"));
+    test_support::writeFile(GAME_SETTINGS_PATH, game);
     std::string why;
-    check(joinSettingsFiles(text, gamePath.c_str(), joinedPath.c_str(), why));
-    check(readAll(joinedPath.c_str()) == text + game);
-    check(access((joinedPath + TEMPORARY_SUFFIX).c_str(), F_OK) != 0);
+    CHECK(joinSettingsFiles(text, GAME_SETTINGS_PATH, JOINED_SETTINGS_PATH, why));
+    CHECK(test_support::readFile(JOINED_SETTINGS_PATH) == text + game);
+    CHECK(!std::filesystem::exists(JOINED_SETTINGS_PATH + std::string(TEMPORARY_SUFFIX)));
     return 0;
 }

@@ -14,6 +14,7 @@ TEST(ProfileNameCut, KeepsAtMost31BytesWithoutSplittingAUtf8Character) {
         {a + "aa" + emoji, a + "aa"},
         {a + emoji + "b", a + emoji},
         {std::string(40, '\x80'), std::string(31, '\x80')},  // not UTF-8: the byte limit
+        {a + "\xF0\x80\x80\x80\x80", a + "\xF0\x80\x80\x80"},
     };
     char out[256];
     for (const auto& [text, kept] : cases) {
@@ -22,6 +23,8 @@ TEST(ProfileNameCut, KeepsAtMost31BytesWithoutSplittingAUtf8Character) {
     }
     copyCutName("abcdef", 31, out, 4);
     EXPECT_EQ(std::string(out), "abc");
+    copyCutName(std::string(40, 'a').c_str(), 31, out, 33);
+    EXPECT_EQ(std::string(out), std::string(31, 'a'));
 }
 
 // Refused: names that cannot be a safe file name inside Data/Profils, and the
@@ -41,13 +44,14 @@ TEST(ProfileNameCheck, UnsafeNamesAreRefusedAndOrdinaryOnesAccepted) {
     }
 }
 
+// Cut before it is checked: the cut may end on a space, or leave out the
+// part that made it unsafe. A superscript digit is one byte of the ANSI code
+// page: still a device.
 TEST(TypedProfileName, IsCutBeforeItIsChecked) {
     char out[256];
-    // The cut ends on a space, or leaves out the part that made it unsafe.
     EXPECT_FALSE(typedProfileName((std::string(30, 'a') + "  b").c_str(), out, sizeof out));
     EXPECT_TRUE(typedProfileName((std::string(31, 'a') + "/evil").c_str(), out, sizeof out));
     EXPECT_EQ(std::string(out), std::string(31, 'a'));
-    // A superscript digit is one byte of the ANSI code page: still a device.
     EXPECT_FALSE(typedProfileName("lpt\xC2\xB2.x", out, sizeof out));
 }
 

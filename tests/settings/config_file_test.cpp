@@ -12,7 +12,9 @@ namespace {
 
 ConfigFile& config() { return *ConfigFile::instance(); }
 
-int entryCount() {
+int loadedEntries(const std::string& bytes) {
+    test_support::writeFile("Data/config.ini", bytes);
+    config().load();
     int count = 0;
     while (count < ConfigFile::MAX_ENTRIES && config().entries[count].key) ++count;
     return count;
@@ -20,7 +22,7 @@ int entryCount() {
 
 std::string repeated(const std::string& line, int times) {
     std::string bytes;
-    for (int i = 0; i < times; ++i) bytes += line;
+    while (times-- > 0) bytes += line;
     return bytes;
 }
 
@@ -32,43 +34,29 @@ struct Lookup { std::string key, text; int number; };
 struct ReaderCase { const char* what; std::string bytes; int entries; std::vector<Lookup> found; };
 
 const std::vector<ReaderCase> READER_CASES = {
-    {"spaces after the key", "volume    3\r\n", 1, {{"volume", "3", 3}}},
-    {"comment", "#volume 3\r\nname Anna\r\n", 1,
-     {{"#volume", NONE, 0}, {"volume", NONE, 0}, {"name", "Anna", 0}}},
-    {"first occurrence wins", "volume 2\r\nvolume 5\r\n", 2, {{"volume", "2", 2}}},
-    {"keys are case-sensitive", "Volume 3\r\n", 1, {{"volume", NONE, 0}}},
-    {"key alone", "volume\r\nname Anna\r\n", 2, {{"volume", NONE, 0}, {"name", "Anna", 0}}},
-    {"tab belongs to the key", "volume\t3 x\r\n", 1, {{"volume", NONE, 0}, {"volume\t3", "x", 0}}},
-    {"first byte is key", " volume 3\r\n", 1, {{" volume", "3", 3}, {"volume", NONE, 0}}},
-    {"key and spaces", "name \r\nvolume 4\r\n", 2, {{"name", "", 0}, {"volume", "4", 4}}},
-    {"empty line takes a slot", "a 1\r\n\r\nvolume 4\r\n", 3, {{"", NONE, 0}, {"volume", "4", 4}}},
-    {"last line without line end", "name Anna\r\nvolume 4", 2, {{"volume", "4", 4}}},
-    {"value keeps its spaces", "name  Anna   Maria \r\nlangage 2\r\n", 2,
-     {{"name", "Anna   Maria ", 0}, {"langage", "2", 2}}},
-    {"raw bytes", "name \xC3\xA9lise\r\nn\xE9 1\r\n", 2,
-     {{"name", "\xC3\xA9lise", 0}, {"n\xE9", "1", 1}}},
+    // The first occurrence wins; a key ends at the first space, and its
+    // value starts after the spaces that follow.
+    {"keys and values", "volume    3\r\n#volume 9\r\nVolume 7\r\nkey\r\n volume 1\r\nvolume 5\r\n"
+     "name  Anna   Maria \r\nvolume\t6 x\r\nn\xE9 \xC3\xA9\r\n", 8,
+     {{"volume", "3", 3}, {"#volume", NONE, 0}, {"Volume", "7", 7}, {"key", NONE, 0},
+      {" volume", "1", 1}, {"name", "Anna   Maria ", 0}, {"volume\t6", "x", 0},
+      {"n\xE9", "\xC3\xA9", 0}}},
+    {"empty value, empty line, no last line end", "name \r\n\r\nvolume 4", 3,
+     {{"name", "", 0}, {"", NONE, 0}, {"volume", "4", 4}}},
     {"NUL ends the key", std::string("vol\0ume 3\r\nvolume 4\r\n", 21), 2,
      {{"vol", "3", 3}, {"volume", "4", 4}}},
     // A lone line-end byte must not swallow the first byte of the next key.
-    {"lone LF", "name Anna\nvolume 4\nlangage 2\n", 3,
-     {{"name", "Anna", 0}, {"volume", "4", 4}, {"langage", "2", 2}}},
-    {"lone CR", "name Anna\rvolume 4\r", 2, {{"name", "Anna", 0}, {"volume", "4", 4}}},
-    {"LF CR is two line ends", "a 1\r\nb 2\nc 3\rd 4\n\re 5", 6,
-     {{"b", "2", 2}, {"c", "3", 3}, {"d", "4", 4}, {"e", "5", 5}}},
-    {"comment ended by LF", "# settings\nvolume 4\n", 1, {{"volume", "4", 4}}},
-    {"number stops at other byte", "volume 3abc\r\n", 1, {{"volume", "3abc", 3}}},
-    {"signs", "volume -1\r\nlangage +2\r\n", 2, {{"volume", "-1", -1}, {"langage", "+2", 2}}},
-    {"white space before number", "volume \t 5\r\n", 1, {{"volume", "\t 5", 5}}},
-    {"not a number", "volume loud\r\nx -\r\n", 2, {{"volume", "loud", 0}, {"x", "-", 0}}},
-    {"clamped to int", "big 99999999999999999999\r\nsmall -99999999999\r\n", 2,
-     {{"big", "99999999999999999999", 2147483647}, {"small", "-99999999999", -2147483647 - 1}}},
+    {"line ends", "a 1\r\nb 2\nc 3\rd 4\n\re 5\r\n# c\nf 6\r", 7,
+     {{"a", "1", 1}, {"b", "2", 2}, {"c", "3", 3}, {"d", "4", 4}, {"e", "5", 5}, {"f", "6", 6}}},
+    {"numbers", "a 3abc\r\nb -1\r\nc +2\r\nd \t 5\r\ne loud\r\nf -\r\n"
+     "g 99999999999999999999\r\nh -99999999999\r\n", 8,
+     {{"a", "3abc", 3}, {"b", "-1", -1}, {"c", "+2", 2}, {"d", "\t 5", 5}, {"e", "loud", 0},
+      {"f", "-", 0}, {"g", "99999999999999999999", 2147483647}, {"h", "-99999999999", -2147483647 - 1}}},
     {"empty file", "", 0, {{"volume", NONE, 0}}},
     {"over 512 entries", repeated("x 1\n", 511) + "last 5\nvolume 3\n", 512,
      {{"last", "5", 5}, {"volume", NONE, 0}}},
     {"comments take no slot", repeated("# comment\r\n", 1000) + "volume 3\r\n", 1,
      {{"volume", "3", 3}}},
-    {"100,000 lines", "name Anna\r\nvolume 2\r\n" + repeated("x 1\n", 100000), 512,
-     {{"name", "Anna", 0}, {"volume", "2", 2}}},
     {"1 MB line", "name " + std::string(1 << 20, 'a') + "\r\nvolume 5", 2,
      {{"name", std::string(1 << 20, 'a'), 0}, {"volume", "5", 5}}},
 };
@@ -78,20 +66,18 @@ TEST(ConfigFile, FileBytesGiveTheseLookups) {
     test_support::ScratchDirectory scratch;
     for (const ReaderCase& c : READER_CASES) {
         SCOPED_TRACE(c.what);
-        test_support::writeFile("Data/config.ini", c.bytes);
-        config().load();
-        EXPECT_EQ(entryCount(), c.entries);
+        EXPECT_EQ(loadedEntries(c.bytes), c.entries);
         for (const Lookup& lookup : c.found) {
-            SCOPED_TRACE(lookup.key);
             const char* text = config().getString(lookup.key.c_str());
-            EXPECT_EQ(text ? std::string(text) : NONE, lookup.text);
-            EXPECT_EQ(config().getInt(lookup.key.c_str()), lookup.number);
+            EXPECT_EQ(text ? std::string(text) : NONE, lookup.text) << lookup.key;
+            EXPECT_EQ(config().getInt(lookup.key.c_str()), lookup.number) << lookup.key;
         }
     }
 }
 
 // Memory follows the entries, not the file: reading stops after the 512th
-// entry, and after MAX_READ_BYTES whatever comes.
+// entry, and after MAX_READ_BYTES whatever comes. A file that cannot be read
+// leaves the table empty.
 TEST(ConfigFile, ReadsNoFurtherThanTheEntriesNeed) {
     test_support::ScratchDirectory scratch;
     const std::string comment = "#" + std::string(ConfigFile::MAX_READ_BYTES, 'c') + "\n";
@@ -100,24 +86,15 @@ TEST(ConfigFile, ReadsNoFurtherThanTheEntriesNeed) {
         {comment + "volume 3\n", ConfigFile::MAX_READ_BYTES},
     };
     for (const auto& [bytes, mostKept] : cases) {
-        test_support::writeFile("Data/config.ini", bytes);
-        config().load();
+        loadedEntries(bytes);
         EXPECT_LE(config().bufferSize, mostKept);
         EXPECT_GE(config().bufferSize + 1, mostKept);
     }
-}
-
-TEST(ConfigFile, FileThatCannotBeReadEmptiesTheTable) {
-    test_support::ScratchDirectory scratch;
-    test_support::writeFile("Data/config.ini", "volume 4\r\n");
-    config().load();
     std::filesystem::remove("Data/config.ini");
+    std::filesystem::create_directory("Data/config.ini");
     config().load();
-    EXPECT_EQ(entryCount(), 0);
     EXPECT_EQ(config().buffer, nullptr);
-    std::filesystem::create_directories("Data/config.ini");
-    config().load();
-    EXPECT_EQ(entryCount(), 0);
+    EXPECT_EQ(config().entries[0].key, nullptr);
 }
 
 }  // namespace

@@ -2,38 +2,66 @@
 // way to put the launcher's program-wide state back to its start-up values.
 #pragma once
 
+#include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
 #include <string>
+
+#include "platform/screen.h"
+#include "profiles/profile_file.h"
+#include "profiles/profile_list.h"
+#include "settings/config_file.h"
+#include "settings/display_modes.h"
+#include "settings/launcher_settings.h"
 
 namespace test_support {
 
-// A fresh temporary directory that becomes the working directory for the
-// object's lifetime; the previous working directory comes back and the
-// directory is removed afterwards.
+// A fresh temporary directory that is the working directory for the object's
+// lifetime, then removed.
 class ScratchDirectory {
 public:
-    ScratchDirectory();
-    ~ScratchDirectory();
+    ScratchDirectory() : previous_(std::filesystem::current_path()) {
+        std::random_device random;
+        do {
+            path_ = std::filesystem::temp_directory_path() / ("launcher-test-" + std::to_string(random()));
+        } while (!std::filesystem::create_directory(path_));
+        std::filesystem::current_path(path_);
+    }
+    ~ScratchDirectory() {
+        std::error_code ignored;
+        std::filesystem::current_path(previous_, ignored);
+        std::filesystem::remove_all(path_, ignored);
+    }
     ScratchDirectory(const ScratchDirectory&) = delete;
     ScratchDirectory& operator=(const ScratchDirectory&) = delete;
 
-    const std::filesystem::path& path() const { return path_; }
-
 private:
-    std::filesystem::path previous_;
-    std::filesystem::path path_;
+    std::filesystem::path previous_, path_;
 };
 
 // Writes `bytes` to `path` exactly, creating parent directories.
-void writeFile(const std::string& path, const std::string& bytes);
+inline void writeFile(const std::string& path, const std::string& bytes) {
+    const std::filesystem::path parent = std::filesystem::path(path).parent_path();
+    if (!parent.empty()) std::filesystem::create_directories(parent);
+    std::ofstream(path, std::ios::binary) << bytes;
+}
 
-// The whole file as bytes; "" when it cannot be read.
-std::string readFile(const std::string& path);
+// The whole file; "" when it cannot be read.
+inline std::string readFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
 
-bool fileExists(const std::string& path);
-
-// Every program-wide variable of the launcher back to its start-up value
-// (settings, display modes, profile list and record, settings store, screen).
-void resetLauncherState();
+inline void resetLauncherState() {
+    LauncherSettings::reset();
+    resetDisplayModes();
+    ConfigFile::instance()->clear();
+    ProfileList::reset();
+    std::memset(currentProfileName, 0, sizeof currentProfileName);
+    resetProfileFile();
+    screenWidth = screenHeight = 0;
+}
 
 }  // namespace test_support
