@@ -48,7 +48,11 @@ class ProfilesTest(gui.LauncherTestCase):
             if name:
                 dialog.type(name)
                 dialog.key("Return")
-            else:
+            else:  # picked again, the open dialog comes back to the front
+                drawn = dialog.pixels(CANCEL)
+                self.display.run("xdotool", "windowraise", str(window.id))
+                window.pick("profile", item)
+                self.assertEqual(dialog.pixels(CANCEL), drawn)
                 dialog.click(CANCEL)
             gui.wait_until(lambda: not self.display.viewable(gui.DIALOG_TITLE), what="no dialog")
             self.assertEqual(window.selected("profile"), selected, name)
@@ -57,22 +61,22 @@ class ProfilesTest(gui.LauncherTestCase):
         self.assertEqual(install.read("Data/Profils/Anna.bin"), fresh_record("Anna", b"ANETNLIV"))
         self.assertEqual(install.read("Data/Profils/Bert.bin"), fresh_record("Bert", b"TREUQMHA"))
 
-    # The line's text is wider and taller than its box: a pick must leave no
-    # pixel of the previous profile's line.
+    # The line's text is wider and taller than its box: a pick must draw the
+    # longer line whole and leave no pixel of it behind.
     def test_progress_line_after_a_pick_is_drawn_as_at_start_up(self):
-        install = self.installation(config="name Bob\r\n")
-        install.write("Data/Profils/Anna.bin", gui.profile_record("Anna", levels=30, challenges=8))
-        install.write("Data/Profils/Bob.bin", gui.profile_record("Bob", levels=5, challenges=1))
+        install = self.installation(config="name Bob\r\n", profiles=["Anna"])
+        install.write("Data/Profils/Bob.bin", gui.profile_record("Bob", levels=64, challenges=25))
         line_area = (168, 118, 312, 24)  # between the profile and volume choices
         launcher, window = self.start(install)
         bob = window.pixels(line_area)
         self.assert_escape_ends_writing_nothing(install, launcher, window)
         install.write("Data/config.ini", "name Anna\r\n")
         launcher, window = self.start(install)
-        self.assertNotEqual(window.pixels(line_area), bob)
-        window.pick("profile", 1)
-        gui.wait_until(lambda: window.pixels(line_area) == bob, timeout=3,
-                       what="the line as Bob's at start-up")
+        anna = window.pixels(line_area)
+        for item, line in ((1, bob), (0, anna)):
+            window.pick("profile", item)
+            gui.wait_until(lambda: window.pixels(line_area) == line, timeout=3, what="the line")
+        self.assertNotEqual(anna, bob)
 
     # Typed, or made by the game, a name beyond ASCII names its file, its
     # record and the game's settings in the code page the game uses.
