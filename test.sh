@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds and runs every test: the normal build, the AddressSanitizer +
-# UndefinedBehaviorSanitizer build, the fuzzing build (clang, bounded runs)
-# and the Windows build under Wine. GUI tests start their own Xvfb.
+# UndefinedBehaviorSanitizer build and the Windows build under Wine. GUI
+# tests start their own Xvfb.
 # Exits non-zero when anything fails.
 set -uo pipefail
 cd "$(dirname "$0")"
@@ -36,8 +36,6 @@ run_suite() {
 
 run_suite normal build -DCMAKE_BUILD_TYPE=RelWithDebInfo
 run_suite sanitizers build-asan -DCMAKE_BUILD_TYPE=Debug -DLAUNCHER_SANITIZE=ON
-run_suite fuzzing build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLAUNCHER_FUZZ=ON \
-  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++
 
 # The Windows build: GameLauncher.exe, the demo game and the tests,
 # cross-compiled with mingw-w64 against FLTK built from source (the local
