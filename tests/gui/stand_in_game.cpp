@@ -1,7 +1,6 @@
-// A stand-in for the game in the platform and GUI tests: in its working
-// directory it copies Data/config.ini (when there is one) to
+// The game in the GUI tests: it copies Data/config.ini (if any) to
 // "game_saw_config.ini", prints "game running", writes "game_started.txt",
-// waits (at most a minute) while a file "hold" exists, then writes
+// waits (a minute at most) while a file "hold" exists, writes
 // "game_ended.txt" and exits with status 7.
 #include <chrono>
 #include <cstdio>
