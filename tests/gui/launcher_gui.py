@@ -1,7 +1,6 @@
-"""GUI test plumbing: the real launcher (LAUNCHER_BINARY, set by CTest) in a
-temporary installation on a private Xvfb display, driven with xdotool. With
-LAUNCHER_WINE set, the programs are Windows programs run through wine in the
-caller's WINEPREFIX (tools/run-wine-tests.sh)."""
+"""The real launcher in a temporary installation on a private Xvfb display,
+driven with xdotool; with LAUNCHER_WINE set, the Windows programs run through
+wine in the caller's WINEPREFIX (tools/run-wine-tests.sh)."""
 
 import ctypes
 import errno
@@ -21,13 +20,12 @@ from subprocess import DEVNULL
 
 LAUNCHER_BINARY = os.environ.get("LAUNCHER_BINARY", "")
 DEMO_GAME_BINARY = os.environ.get("DEMO_GAME_BINARY", "")
-# tests/platform/stand_in_game.cpp, and what it writes into the installation.
+# tests/gui/stand_in_game.cpp, and what it writes into the installation.
 STAND_IN_GAME_BINARY = os.environ.get("STAND_IN_GAME_BINARY", "")
 STAND_IN_GAME_FILES = {"game_saw_config.ini", "game_started.txt", "game_ended.txt"}
 WINE = bool(os.environ.get("LAUNCHER_WINE"))
-# How names are stored in file names, profile records and the game's
-# settings: the Windows code page (1252 under tools/run-wine-tests.sh), or
-# UTF-8 on Linux. Wine shows a Windows file name to Linux in UTF-8.
+# Names in files, records and the game's settings: the Windows code page (1252
+# under Wine), or UTF-8 on Linux; Wine shows Windows file names in UTF-8.
 CODE_PAGE = "cp1252" if WINE else "utf-8"
 MAIN_TITLE = "Tarvelline (v1.0 Sept09)"
 DIALOG_TITLE = "Enter your name (31 characters max)"
@@ -175,19 +173,18 @@ class Window:
 
 
 class Installation:
-    """A temporary installation with the settings files given and `profiles`."""
+    """A temporary installation with the settings files given, `profiles` and
+    the stand-in game as 1.exe."""
 
     def __init__(self, config=None, game_settings=None, profiles=()):
         self.path = Path(tempfile.mkdtemp(prefix="launcher-install-"))
         self.file("Data/Profils").mkdir(parents=True)
+        shutil.copy(STAND_IN_GAME_BINARY, self.file("1.exe"))
         for relative, data in [("Data/config.ini", config), ("Data/config_game.ini", game_settings)
                                ] + [("Data/Profils/%s.bin" % name, profile_record(name))
                                     for name in profiles]:
             if data is not None:
                 self.write(relative, data)
-
-    def install_stand_in_game(self):
-        shutil.copy(STAND_IN_GAME_BINARY, self.file("1.exe"))
 
     def file(self, relative):
         return self.path / relative
@@ -204,9 +201,6 @@ class Installation:
     def read(self, relative):
         return self.file(relative).read_bytes()
 
-    def exists(self, relative):
-        return self.file(relative).exists()
-
     def snapshot(self):
         """{path: a file's sha256, "dir", a link's target or another entry's mode}."""
         def state(path):
@@ -219,16 +213,16 @@ class Installation:
 
 
 class Launcher:
-    """The launcher (or `binary`) running in an installation, output kept outside it."""
+    """The launcher running in an installation, output kept outside it."""
 
-    def __init__(self, display, installation, args=(), env=None, binary=None, preexec_fn=None):
+    def __init__(self, display, installation, args=(), env=None, preexec_fn=None):
         self.display = display
         self.logs = Path(tempfile.mkdtemp(prefix="launcher-logs-"))
         environment = dict(display.env, ASAN_OPTIONS="detect_leaks=0", **(env or {}))
         environment.pop("FLTK_SCHEME", None)
         with open(self.logs / "stdout", "wb") as out, open(self.logs / "stderr", "wb") as err:
             self.process = subprocess.Popen(
-                ["wine"] * WINE + [str(binary or LAUNCHER_BINARY), *args], cwd=installation.path,
+                ["wine"] * WINE + [LAUNCHER_BINARY, *args], cwd=installation.path,
                 env=environment, stdin=DEVNULL, stdout=out, stderr=err, preexec_fn=preexec_fn)
 
     def wait_for_window(self, title=MAIN_TITLE, timeout=15):

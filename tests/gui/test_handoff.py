@@ -30,13 +30,12 @@ class HandOffTest(gui.LauncherTestCase):
     # no click and no close request.
     def test_round_trip_with_a_stand_in_game(self):
         install = self.installation(profiles=["Bob"], game_settings=GAME_SETTINGS)
-        install.install_stand_in_game()
         install.write("hold", "")
         launcher, window = self.start(install)
         idle_button = window.pixels(gui.START_BUTTON)
         window.click(gui.START_BUTTON)
         # The game's files appear in the installation: it runs there.
-        gui.wait_until(lambda: install.exists("game_started.txt"), what="the game to start")
+        gui.wait_until(lambda: install.file("game_started.txt").exists(), what="the game to start")
         time.sleep(0.5)
         self.assertNotEqual(window.pixels(gui.START_BUTTON), idle_button, "no loading text")
         loading = window.pixels((0, 0, 480, 248))
@@ -51,25 +50,28 @@ class HandOffTest(gui.LauncherTestCase):
         os.remove(install.file("hold"))
         self.assertEqual(launcher.wait_exit(), 0, "the game's own status must not count")
         lines = launcher.stdout().splitlines()
-        self.assertEqual(lines[0], "Program start")
         self.assertEqual(lines[lines.index("Starting Game"):], [
             "Starting Game", "Loading game. Please wait...", "game running", "Closing..."])
         self.assertEqual(install.read("Data/config_launch.ini"), LAUNCH)
         self.assertEqual(install.read("game_saw_config.ini"), LAUNCH + GAME_SETTINGS)
 
-    # The reason stays on the button until the player closes the window.
+    # The reason stays on the button until the player closes the window. A
+    # 1.exe found on PATH is not the game.
     def test_missing_game_is_told_and_ends_with_a_failure_status(self):
         install = self.installation(profiles=["Bob"])
-        launcher, window = self.start(install)
+        os.renames(install.file("1.exe"), install.file("bin/1.exe"))
+        launcher, window = self.start(
+            install, env={"PATH": "%s:%s" % (install.file("bin"), os.environ["PATH"])})
         idle_button = window.pixels(gui.START_BUTTON)
         window.click(gui.START_BUTTON)
         gui.wait_until(lambda: "1.exe" in launcher.stderr(), what="the error line")
         self.assertIn("(error 2)" if gui.WINE else "No such file", launcher.stderr())
         time.sleep(0.3)
         self.assertNotEqual(window.pixels(gui.START_BUTTON), idle_button)
-        self.assertTrue(install.exists("Data/config_launch.ini"))
+        self.assertTrue(install.file("Data/config_launch.ini").exists())
         self.assert_clicks_open_nothing(window)
         self.assertEqual(launcher.stdout().count("Starting Game"), 1)
+        self.assertFalse(install.file("game_started.txt").exists())
         window.key("Escape")
         self.assertEqual(launcher.wait_exit(), 1)
 
@@ -110,7 +112,6 @@ class HandOffTest(gui.LauncherTestCase):
             with self.subTest(case=number, told=told):
                 install = self.installation(profiles=["Bob"], config=OLD_CONFIG,
                                             game_settings=GAME_SETTINGS)
-                install.install_stand_in_game()
                 outside_data = lambda: {path: digest for path, digest in install.snapshot().items()
                                         if path.split(os.sep)[0] != "Data"
                                         and path not in gui.STAND_IN_GAME_FILES}

@@ -1,20 +1,36 @@
-"""Start-up and closing of the real launcher: first line, the window's
-title, size, place and frame, the toolkit's switches (the demo test compares
-the whole window with the README's screenshot)."""
+"""Start-up and closing of the real launcher on the demo installation that
+./run.sh lays out (tools/make_demo.py): first line, the window as the
+README's screenshot shows it, its frame, its links, the scan's warnings, the
+toolkit's switches and the demo game started for the current profile."""
 
+import os
 import re
+import subprocess
+import sys
+from pathlib import Path
 
 import launcher_gui as gui
+
+ROOT = Path(__file__).resolve().parents[2]
 
 
 class StartupTest(gui.LauncherTestCase):
 
-    def test_window_as_shown_and_escape_writes_nothing(self):
-        install = self.installation(profiles=["Anna"], game_settings="gamma 100\r\n",
-                                    config="name Anna\r\nresolution 3\r\nlangage 1\r\nvolume 2\r\n")
+    def make_demo(self, install, game=gui.DEMO_GAME_BINARY):
+        return subprocess.run([sys.executable, str(ROOT / "tools" / "make_demo.py"), "--out",
+                               str(install.path), "--game", str(game)], capture_output=True).returncode
+
+    # A second layout keeps the player's saves and settings.
+    def test_demo_shown_as_the_screenshot_played_and_laid_out_again(self):
+        install = self.installation()
+        self.assertEqual(self.make_demo(install), 0)
+        self.assertFalse(install.file("Data/config.ini").exists())
+        anna = install.read("Data/Profils/Anna.bin")
         # Arguments that are no toolkit switches are ignored.
         launcher, window = self.start(install, ["--no-such-option", "Data/config.ini", "-x"])
         self.assertEqual(launcher.stdout().splitlines()[0], "Program start")
+        # tools/screenshot.sh takes the picture on X11.
+        self.assertTrue(gui.WINE or window.matches(ROOT / "docs" / "screenshot.png"))
         self.assertIn('"%s"' % gui.MAIN_TITLE, window.property("WM_NAME"))
         self.assertEqual(window.geometry(), ((1366 - 480) // 2, (768 - 248) // 2, 480, 248))
         hints = window.property("WM_NORMAL_HINTS")
@@ -29,13 +45,47 @@ class StartupTest(gui.LauncherTestCase):
         self.assertFalse(motif and motif[0] & 2 and motif[2] == 0, motif)
         window.click((0, 0, 168, 248))  # the picture and the progress line do nothing
         window.click((330, 120, 1, 16))
-        self.assert_escape_ends_writing_nothing(install, launcher, window)
+        window.click(gui.START_BUTTON)
+        game = launcher.wait_for_window("Tarvelline demo game")
+        self.assertIn("Demo game: started for profile 'Anna'", launcher.stdout())
+        game.close_box()
+        self.assertEqual(launcher.wait_exit(), 0)
+        self.assertIn(b"\r\ngamma ", install.read("Data/config.ini"))
+        install.write("Data/config.ini", "name Bob\r\n")
+        self.assertEqual(self.make_demo(install), 0)
+        self.assertEqual(install.read("Data/Profils/Anna.bin"), anna)
+        self.assertEqual(install.read("Data/config.ini"), b"name Bob\r\n")
+        self.assertNotEqual(self.make_demo(install, install.file("no-such-game")), 0)
 
-    def test_toolkit_switches_are_taken_and_the_close_box_ends_writing_nothing(self):
-        install = self.installation(profiles=["Anna"], game_settings="gamma 100\r\n")
-        launcher, window = self.start(install)
+    # Each link hands its target to the desktop's opener found on PATH. The
+    # stand-in openers stay alive as a browser would, so waiting for one
+    # would be caught. The scan warns of each profile past the tenth; names
+    # that the settings' "name" line could not carry are not counted.
+    def test_scan_warnings_links_toolkit_switches_and_the_close_box(self):
+        install = self.installation(game_settings="gamma 100\r\n", profiles=[
+            "Player%02d" % i for i in range(12)] + ["Scores", " Lead", "Tab\t"])
+        for name in ("xdg-open", "xdg-email"):
+            install.write("bin/" + name, '#!/bin/sh\necho "$(basename "$0") $*" >> "%s/opened.log"'
+                          '\nwhile [ -e "%s/gate" ]; do sleep 0.1; done\n' % ((install.path,) * 2))
+            install.file("bin/" + name).chmod(0o755)
+        install.write("gate", "")
+        self.addCleanup(os.remove, install.file("gate"))
+        launcher, window = self.start(
+            install, env={"PATH": "%s:%s" % (install.file("bin"), os.environ["PATH"])})
         plain = window.pixels((0, 0, 480, 248))
+        opened = lambda: install.read("opened.log").decode().splitlines() \
+            if install.file("opened.log").exists() else []
+        for count, link in enumerate(["mail", "website", "us_shop", "europe_shop", "website"], 1):
+            window.click(gui.LINKS[link])
+            gui.wait_until(lambda: len(opened()) >= count, what="hand-off %d" % count)
+        website = "xdg-open https://www.tarvelline.example/"
+        shop = "xdg-open https://www.korvanex.example/%s/plumbox/games/tarvelline"
+        self.assertEqual(opened(), [
+            "xdg-email mailto:contact@tarvelline.example?subject=TarvellinePC", website,
+            shop % "us", shop % "eu", website])
         self.assert_escape_ends_writing_nothing(install, launcher, window)
+        self.assertEqual([line for line in launcher.stdout().splitlines() if "Warning" in line],
+                         ["Warning max profile number reached (10)"] * 2)
         # The screen is measured before the toolkit opens the display: -display
         # must count all the same. Windows has no displays to name.
         display = [] if gui.WINE else ["-display", self.display.name]
