@@ -1,5 +1,3 @@
-// The bytes of the launch settings and of the join that makes the game's
-// settings file from them.
 #include "launch/launch_settings.h"
 
 #include <gtest/gtest.h>

@@ -30,10 +30,12 @@ protected:
 
 // Skipped: the game's score file (its exact case only) and names that the
 // "name" line of the settings would not carry intact. The first listed is
-// current, and is read from the file as listed, never one made beside it.
-TEST_F(ProfileFiles, ScanListsTheseNames) {
+// current, and is read from the file as listed, never one made beside it. A
+// new file is only made inside an installation; a name longer than 32 bytes
+// (a listed profile whose file has gone) is cut so that byte 32 stays 0.
+TEST_F(ProfileFiles, ScanListsTheseNamesAndLoadingMakesOnlyMissingFiles) {
     const std::pair<Names, Names> cases[] = {
-        {{}, {}},  // no Data/Profils: nothing is created
+        {{}, {}},
         {{"Scores.bin", ".bin"}, {""}},
         {{"scores.bin"}, {"scores"}},
         {{"Zed\nLine.bin", "Tab\t.bin", " Lead.bin", "\x7f.bin", "Anna.BIN"}, {"Anna"}},
@@ -46,9 +48,14 @@ TEST_F(ProfileFiles, ScanListsTheseNames) {
         EXPECT_EQ(fs::exists("Data"), !files.empty());
         fs::remove_all("Data");
     }
+    EXPECT_EQ(load("Anna"), std::make_tuple(0, 0, 0));
+    EXPECT_FALSE(fs::exists("Data"));
     writeFile("Data/Profils/Anna.BIN", std::string(LEVEL_STATES_OFFSET, '\0') + "\2");
     EXPECT_EQ(load("Anna"), std::make_tuple(1, 1, 0));
     EXPECT_EQ(platform::listBinEntries("Data/Profils").size(), 1u);
+    load(std::string(100, 'n'));
+    EXPECT_EQ(readFile("Data/Profils/" + std::string(100, 'n') + ".bin").substr(0, 34),
+              std::string(32, 'n') + '\0' + 'A');
 }
 
 // Only level state 2 counts, and any non-zero challenge byte. A short file
@@ -79,17 +86,6 @@ TEST_F(ProfileFiles, ExistingEntriesGiveTheirProgressAndAreNeverModified) {
     fs::create_directories("Data/Profils/Locked.bin");
     EXPECT_EQ(load("Locked"), std::make_tuple(0, 0, 0));
     EXPECT_TRUE(fs::is_empty("Data/Profils/Locked.bin"));
-}
-
-// A profile file is only made inside an installation; a name longer than 32
-// bytes (a listed profile whose file has gone) is cut so that byte 32 stays 0.
-TEST_F(ProfileFiles, NewFilesOnlyInsideAnInstallationWithTheNameCut) {
-    EXPECT_EQ(load("Anna"), std::make_tuple(0, 0, 0));
-    EXPECT_FALSE(fs::exists("Data"));
-    fs::create_directories("Data");
-    load(std::string(100, 'n'));
-    EXPECT_EQ(readFile("Data/Profils/" + std::string(100, 'n') + ".bin").substr(0, 34),
-              std::string(32, 'n') + '\0' + 'A');
 }
 
 }  // namespace

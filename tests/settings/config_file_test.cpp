@@ -62,7 +62,7 @@ const std::vector<ReaderCase> READER_CASES = {
 };
 // clang-format on
 
-TEST(ConfigFile, FileBytesGiveTheseLookups) {
+TEST(ConfigFile, FileBytesGiveTheseLookupsAndNoMoreIsRead) {
     test_support::ScratchDirectory scratch;
     for (const ReaderCase& c : READER_CASES) {
         SCOPED_TRACE(c.what);
@@ -73,13 +73,9 @@ TEST(ConfigFile, FileBytesGiveTheseLookups) {
             EXPECT_EQ(config().getInt(lookup.key.c_str()), lookup.number) << lookup.key;
         }
     }
-}
-
-// Memory follows the entries, not the file: reading stops after the 512th
-// entry, and after MAX_READ_BYTES whatever comes. A file that cannot be read
-// leaves the table empty.
-TEST(ConfigFile, ReadsNoFurtherThanTheEntriesNeed) {
-    test_support::ScratchDirectory scratch;
+    // Memory follows the entries, not the file: reading stops after the 512th
+    // entry, and after MAX_READ_BYTES whatever comes. A file that cannot be
+    // read leaves the table empty.
     const std::string comment = "#" + std::string(ConfigFile::MAX_READ_BYTES, 'c') + "\n";
     const std::pair<std::string, size_t> cases[] = {
         {repeated("x 1\r\n", 100000), 512 * 5},

@@ -18,15 +18,13 @@
 
 namespace test_support {
 
-// A fresh temporary directory that is the working directory for the object's
-// lifetime, then removed.
+// A fresh temporary directory, the working directory while the object lives.
 class ScratchDirectory {
 public:
-    ScratchDirectory() : previous_(std::filesystem::current_path()) {
+    ScratchDirectory() {
         std::random_device random;
-        do {
-            path_ = std::filesystem::temp_directory_path() / ("launcher-test-" + std::to_string(random()));
-        } while (!std::filesystem::create_directory(path_));
+        do path_ = std::filesystem::temp_directory_path() / ("launcher-test-" + std::to_string(random()));
+        while (!std::filesystem::create_directory(path_));
         std::filesystem::current_path(path_);
     }
     ~ScratchDirectory() {
@@ -35,10 +33,9 @@ public:
         std::filesystem::remove_all(path_, ignored);
     }
     ScratchDirectory(const ScratchDirectory&) = delete;
-    ScratchDirectory& operator=(const ScratchDirectory&) = delete;
 
 private:
-    std::filesystem::path previous_, path_;
+    std::filesystem::path previous_ = std::filesystem::current_path(), path_;
 };
 
 // Writes `bytes` to `path` exactly, creating parent directories.

@@ -1,5 +1,3 @@
-// The profile choice's items: a name is shown as it is spelled, and a full
-// list keeps the new-profile item, inactive.
 #include <FL/Fl_Choice.H>
 #include <gtest/gtest.h>
 
@@ -13,12 +11,6 @@
 #include "ui/new_profile_dialog.h"
 
 namespace {
-
-std::string profileItems() {
-    std::string texts;
-    for (int i = 0; i < profileChoice->size() - 1; ++i) texts += std::string("|") + profileChoice->text(i);
-    return texts;
-}
 
 // Menu syntax ('/', '\', '|', leading '_') and label drawing ('&', '@') read
 // nothing into a name, a name listed twice stays two items, and a name kept
@@ -35,7 +27,9 @@ TEST(ProfileChoice, ItemsAreTheNamesAsSpelled) {
     ProfileList::append(zoe);
     ProfileList::append("P9");
     buildLauncherWindow();
-    EXPECT_EQ(profileItems(), "|a/b|b\\s|x|y|_lead|R&&D|@@home|Anna|Anna|Zo\xC3\xAB|P9|Create new profile");
+    std::string items;
+    for (int i = 0; i < profileChoice->size() - 1; ++i) items += std::string("|") + profileChoice->text(i);
+    EXPECT_EQ(items, "|a/b|b\\s|x|y|_lead|R&&D|@@home|Anna|Anna|Zo\xC3\xAB|P9|Create new profile");
     EXPECT_TRUE(profileChoice->menu()[MAX_PROFILES].flags & FL_MENU_INACTIVE);
     profileChoice->value(3);
     profileChoice->do_callback();
