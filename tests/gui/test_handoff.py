@@ -12,8 +12,7 @@ import launcher_gui as gui
 LAUNCH = (b"name Bob\r\nresolution 1\r\nfullscreen 1\r\nscreenx 1366\r\nscreeny 768\r\n"
           b"langage 1\r\nvolume 4\r\n\r\n")
 GAME_SETTINGS = b"shadows 2\r\n"
-# Saved choices that a damaged start must neither lose nor keep in place of
-# the new ones; "name X" makes the profile X current when it is listed.
+# Saved choices that a damaged start must neither lose nor keep over the new.
 OLD_CONFIG = b"name X\r\nresolution 1\r\nlangage 1\r\nvolume 4\r\n"
 
 
@@ -21,10 +20,11 @@ class HandOffTest(gui.LauncherTestCase):
 
     def assert_clicks_open_nothing(self, window):
         windows = set(self.display.top_level_windows())
+        # One at a time: a second click would close a menu the first opened.
         for rect in (gui.CHOICES["profile"], gui.START_BUTTON):
             window.click(rect)
-        time.sleep(0.5)
-        self.assertEqual(set(self.display.top_level_windows()), windows, "a menu opened")
+            time.sleep(0.5)
+            self.assertEqual(set(self.display.top_level_windows()), windows, "a menu opened")
 
     # While the game runs the window is drawn again when uncovered, and answers
     # no click and no close request.

@@ -14,7 +14,6 @@ class SettingsTest(gui.LauncherTestCase):
 
     def start_game(self, install, launcher, window):
         """Presses Start Game; the resolution, langage and volume it saved."""
-        self.display.run("xdotool", "mousemove", "0", "0")
         window.click(gui.START_BUTTON)
         self.assertEqual(launcher.wait_exit(), 0, launcher.stderr())
         lines = dict(line.split(b" ", 1) for line in

@@ -24,7 +24,6 @@ class StartupTest(gui.LauncherTestCase):
     def test_demo_shown_as_the_screenshot_played_and_laid_out_again(self):
         install = self.installation()
         self.assertEqual(self.make_demo(install), 0)
-        self.assertFalse(install.file("Data/config.ini").exists())
         anna = install.read("Data/Profils/Anna.bin")
         # Arguments that are no toolkit switches are ignored.
         launcher, window = self.start(install, ["--no-such-option", "Data/config.ini", "-x"])

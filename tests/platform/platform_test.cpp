@@ -38,7 +38,7 @@ TEST(Platform, ListsBinEntriesAsStored) {
 }
 
 // A file that is no program is told as such; on Linux a Windows program
-// ("MZ") runs through the wine found on PATH. (The GUI tests run the game.)
+// ("MZ") runs through the wine found on PATH, and its status is kept.
 TEST(Platform, RunsWhatTheGameFileHolds) {
     ScratchDirectory scratch;
     writeFile("1.exe", "not a program\r\n");
@@ -46,13 +46,15 @@ TEST(Platform, RunsWhatTheGameFileHolds) {
     EXPECT_FALSE(run.started);
     EXPECT_FALSE(run.error.empty());
 #ifndef _WIN32
-    writeFile("bin/wine", "#!/bin/sh\necho \"$@\" > wine_ran.txt\n");
+    writeFile("bin/wine", "#!/bin/sh\necho \"$@\" > wine_ran.txt\nexit 7\n");
     fs::permissions("bin/wine", fs::perms::owner_all);
     const std::string path = std::getenv("PATH");
     setenv("PATH", (fs::absolute("bin").string() + ":" + path).c_str(), 1);
     writeFile("1.exe", "MZ");
-    EXPECT_TRUE(platform::runGameAndWait("1.exe").started);
+    run = platform::runGameAndWait("1.exe");
     setenv("PATH", path.c_str(), 1);
+    EXPECT_TRUE(run.started);
+    EXPECT_EQ(run.exitStatus, 7);
     EXPECT_EQ(readFile("wine_ran.txt"), "./1.exe\n");
 #endif
 }

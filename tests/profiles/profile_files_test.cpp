@@ -65,7 +65,9 @@ TEST_F(ProfileFiles, ExistingEntriesGiveTheirProgressAndAreNeverModified) {
     std::string full(PROFILE_FILE_SIZE + 5000, '\0'), odd(PROFILE_FILE_SIZE, '\0');
     for (int i = 0; i < LEVEL_COUNT; ++i) full[LEVEL_STATES_OFFSET + 4 * i] = 2;
     full.replace(CHALLENGE_FLAGS_OFFSET, CHALLENGE_COUNT, std::string(CHALLENGE_COUNT, '\1'));
-    odd.replace(LEVEL_STATES_OFFSET, 14, std::string("\1\0\0\0\3\0\0\0\2\0\0\0\2\1", 14));
+    // States are 32-bit little-endian: 2 with any other byte set is not 2.
+    const char states[] = "\1\0\0\0\3\0\0\0\2\0\0\0\2\1\0\0\2\0\2\0\2\0\0\2";
+    odd.replace(LEVEL_STATES_OFFSET, sizeof states - 1, states, sizeof states - 1);
     odd.replace(CHALLENGE_FLAGS_OFFSET + 24, 2, "\1\1");  // the second is past the last
     odd[CHALLENGE_FLAGS_OFFSET] = '\xFF';
     const std::tuple<std::string, int, int, int> files[] = {
@@ -75,8 +77,8 @@ TEST_F(ProfileFiles, ExistingEntriesGiveTheirProgressAndAreNeverModified) {
         {"", 0, 0, 0},
         {odd, 3, 1, 2},
     };
+    EXPECT_EQ(load("No/Such"), std::make_tuple(0, 0, 0));  // a file that cannot be made
     for (const auto& [bytes, percent, levels, challenges] : files) {
-        EXPECT_EQ(load("No/Such"), std::make_tuple(0, 0, 0));  // a file that cannot be made
         writeFile("Data/Profils/P.bin", bytes);
         auto time = fs::last_write_time("Data/Profils/P.bin");
         EXPECT_EQ(load("P"), std::make_tuple(percent, levels, challenges));

@@ -23,7 +23,8 @@ class ScratchDirectory {
 public:
     ScratchDirectory() {
         std::random_device random;
-        do path_ = std::filesystem::temp_directory_path() / ("launcher-test-" + std::to_string(random()));
+        const std::filesystem::path temporary = std::filesystem::temp_directory_path();
+        do path_ = temporary / ("launcher-test-" + std::to_string(random()));
         while (!std::filesystem::create_directory(path_));
         std::filesystem::current_path(path_);
     }

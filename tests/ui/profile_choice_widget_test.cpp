@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string>
 
+#include "i18n/language_tables.h"
 #include "profiles/profile_list.h"
 #include "profiles/profile_names.h"
 #include "support/test_support.h"
@@ -14,8 +15,8 @@ namespace {
 
 // Menu syntax ('/', '\', '|', leading '_') and label drawing ('&', '@') read
 // nothing into a name, a name listed twice stays two items, and a name kept
-// in the code page is shown in UTF-8. With a full list, picking the inactive
-// new-profile item opens no dialog.
+// in the code page is shown in UTF-8. A full list takes no more, and picking
+// its inactive new-profile item opens no dialog.
 TEST(ProfileChoice, ItemsAreTheNamesAsSpelled) {
     test_support::ScratchDirectory scratch;
     test_support::resetLauncherState();
@@ -26,9 +27,10 @@ TEST(ProfileChoice, ItemsAreTheNamesAsSpelled) {
         ProfileList::append(name);
     ProfileList::append(zoe);
     ProfileList::append("P9");
+    EXPECT_EQ(ProfileList::append("P10"), -1);
     buildLauncherWindow();
     std::string items;
-    for (int i = 0; i < profileChoice->size() - 1; ++i) items += std::string("|") + profileChoice->text(i);
+    for (int i = 0; profileChoice->text(i); ++i) items += "|" + std::string(profileChoice->text(i));
     EXPECT_EQ(items, "|a/b|b\\s|x|y|_lead|R&&D|@@home|Anna|Anna|Zo\xC3\xAB|P9|Create new profile");
     EXPECT_TRUE(profileChoice->menu()[MAX_PROFILES].flags & FL_MENU_INACTIVE);
     profileChoice->value(3);
@@ -37,6 +39,9 @@ TEST(ProfileChoice, ItemsAreTheNamesAsSpelled) {
     profileChoice->do_callback();
     EXPECT_EQ(openNewProfileDialog(), nullptr);
     EXPECT_EQ(profileChoice->value(), 3);
+    languageChoice->value(1);  // French, which relabels the new-profile item too
+    languageChoice->do_callback();
+    EXPECT_STREQ(profileChoice->text(MAX_PROFILES), languageTable(2)[TXT_NEW_PROFILE]);
     destroyLauncherWindow();
 }
 
