@@ -244,14 +244,9 @@ void onProfileChosen(Fl_Widget*, void*) {
             if (dialogWindow) dialogWindow->show();
             return;
         }
+        // A profile made or chosen in the dialog shows its own progress; after
+        // a cancel the current profile is selected again and its line stays.
         runNewProfileDialog();
-        // A profile created or chosen in the dialog shows its own progress.
-        if (!newProfileCreated) {
-            ProgressSummary::percent = 0;
-            ProgressSummary::levelsDone = 0;
-            ProgressSummary::challengesDone = 0;
-            formatProgressText();
-        }
         return;
     }
     selectProfile(index);

@@ -15,31 +15,24 @@
 
 namespace {
 
-// A saved number, the choice that shows it and how its item index follows
-// from it, and the setting it is stored in.
+// A saved number, the range its choice has items for, how the item index
+// follows from it, and the setting it is stored in.
 struct SavedNumber {
     const char* key;
+    int32_t lowest, highest;
     Fl_Choice** choice;
     int itemOffset;
     int32_t* setting;
 };
 
 // Applied in this order, after the profile.
+// clang-format off
 const SavedNumber SAVED_NUMBERS[] = {
-    {"resolution", &modeChoice, -1, &LauncherSettings::mode},
-    {"langage", &languageChoice, -1, &LauncherSettings::language},
-    {"volume", &volumeChoice, 0, &LauncherSettings::volume},
+    {"resolution", 1, 5, &modeChoice,     -1, &LauncherSettings::mode},
+    {"langage",    1, 6, &languageChoice, -1, &LauncherSettings::language},
+    {"volume",     0, 5, &volumeChoice,    0, &LauncherSettings::volume},
 };
-
-// Selects item `index`, or no item for -1, as Fl_Choice::value does; any
-// other index changes nothing. The range is checked here so that it holds
-// for every FLTK build, and a saved number far out of range cannot overflow
-// on its way to an item index.
-void selectItem(Fl_Choice* choice, long long index) {
-    if (!choice) return;
-    long long items = choice->size() - 1;  // size() counts the end marker
-    if (index == -1 || (index >= 0 && index < items)) choice->value(static_cast<int>(index));
-}
+// clang-format on
 
 // Opened as the reader opens it: a FIFO of that name must not block.
 bool settingsFileExists() {
@@ -74,12 +67,17 @@ void applySavedSettings() {
         std::snprintf(currentProfileName, sizeof currentProfileName, "%s",
                       ProfileList::names[slot]);
     }
-    selectItem(profileChoice, std::max(slot, 0));
+    // An unknown name selects the first profile; with none listed, nothing
+    // stays selected, so that picking the new-profile item opens the dialog.
+    if (profileChoice) profileChoice->value(ProfileList::count > 0 ? std::max(slot, 0) : -1);
 
-    // Stored as they are; only the selection is kept inside the items.
+    // A number outside its choice's items would be written for the game
+    // while the window shows another: it is not applied. (A missing key
+    // reads 0: the volume "Off", no mode and no language.)
     for (const SavedNumber& saved : SAVED_NUMBERS) {
         int32_t number = config->getInt(saved.key);
-        selectItem(*saved.choice, static_cast<long long>(number) + saved.itemOffset);
+        if (number < saved.lowest || number > saved.highest) continue;
+        if (*saved.choice) (*saved.choice)->value(number + saved.itemOffset);
         *saved.setting = number;
     }
 }

@@ -24,7 +24,7 @@ class ProfilesTest(gui.LauncherTestCase):
     # Tag letters come from the never-seeded Microsoft C generator: the same
     # for the first two profiles of every run.
     def test_first_dialog_refused_names_and_profiles_created_by_enter(self):
-        install = self.installation()
+        install = self.installation(config="name Bert\r\n")  # whose save is gone
         install.file("Data/Profils").rmdir()  # made with the first profile
         launcher, dialog = self.start(install, title=gui.DIALOG_TITLE)
         self.assertEqual(dialog.geometry(), (1366 // 2 - 150, 768 // 2 - 52, 300, 123))
@@ -38,47 +38,53 @@ class ProfilesTest(gui.LauncherTestCase):
         self.assertTrue(gui.WINE or dialog.matches(Path(__file__).with_name(
             "refused_name_dialog.png")), "the dialog differs from refused_name_dialog.png (X11)")
         self.assertFalse(self.display.viewable(gui.MAIN_TITLE), "shown before the dialog ended")
-        dialog.type("Anna")
-        dialog.key("Return")
+        dialog.click(CANCEL)
         window = launcher.wait_for_window()
-        # From the choice: a new name makes a profile, a listed one selects
-        # it, and a cancel selects the current profile again.
-        for name, item, selected in (("Bert", 1, 1), ("Anna", 2, 0), (None, 2, 0)):
+        # From the choice, with no profile listed too: a name makes or selects one.
+        for name, item, selected in (("Anna", 0, 0), ("Bert", 1, 1), ("Anna", 2, 0)):
             window.pick("profile", item)
             dialog = launcher.wait_for_window(gui.DIALOG_TITLE)
-            if name:
-                dialog.type(name)
-                dialog.key("Return")
-            else:  # picked again, the open dialog comes back to the front
-                drawn = dialog.pixels(CANCEL)
-                self.display.run("xdotool", "windowraise", str(window.id))
-                window.pick("profile", item)
-                self.assertEqual(dialog.pixels(CANCEL), drawn)
-                dialog.click(CANCEL)
+            dialog.type(name)
+            dialog.key("Return")
             gui.wait_until(lambda: not self.display.viewable(gui.DIALOG_TITLE), what="no dialog")
             self.assertEqual(window.selected("profile"), selected, name)
-        self.assert_escape_ends_writing_nothing(install, launcher, window)
+        window.click(gui.START_BUTTON)
+        self.assertEqual(launcher.wait_exit(), 0, launcher.stderr())
+        self.assertTrue(install.read("Data/config.ini").startswith(b"name Anna\r\n"))
         self.assertEqual(sorted(os.listdir(install.file("Data/Profils"))), ["Anna.bin", "Bert.bin"])
         self.assertTrue(gui.WINE or install.file("Data/Profils").stat().st_mode & 0o777 == 0o755)
         self.assertEqual(install.read("Data/Profils/Anna.bin"), fresh_record("Anna", b"ANETNLIV"))
         self.assertEqual(install.read("Data/Profils/Bert.bin"), fresh_record("Bert", b"TREUQMHA"))
 
     # The line's text is wider and taller than its box: a pick must draw the
-    # longer line whole and leave no pixel of it behind.
-    def test_progress_line_after_a_pick_is_drawn_as_at_start_up(self):
-        install = self.installation(config="name Bob\r\n", profiles=["Anna"])
+    # longer line whole and leave no pixel of it behind. A dialog picked again
+    # comes to the front; cancelled, it leaves the current profile and its line.
+    def test_progress_line_follows_the_current_profile(self):
+        install = self.installation(config="name Bob\r\n", profiles=["Cleo"])
         install.write("Data/Profils/Bob.bin", gui.profile_record("Bob", levels=64, challenges=25))
         line_area = (168, 118, 312, 24)  # between the profile and volume choices
         launcher, window = self.start(install)
         bob = window.pixels(line_area)
-        self.assert_escape_ends_writing_nothing(install, launcher, window)
-        install.write("Data/config.ini", "name Anna\r\n")
+        window.pick("profile", 2)
+        dialog = launcher.wait_for_window(gui.DIALOG_TITLE)
+        drawn = dialog.pixels(CANCEL)
+        self.display.run("xdotool", "windowraise", str(window.id))
+        window.pick("profile", 2)
+        self.assertEqual(dialog.pixels(CANCEL), drawn)
+        window.pick("mode", 2)
+        dialog.click(CANCEL)
+        gui.wait_until(lambda: window.pixels(line_area) == bob, timeout=3, what="Bob's line")
+        self.assertEqual(window.selected("profile"), 0)  # not the last one listed
+        window.click(gui.START_BUTTON)
+        self.assertEqual(launcher.wait_exit(), 0, launcher.stderr())
+        self.assertTrue(install.read("Data/config.ini").startswith(b"name Bob\r\nresolution 3"))
+        install.write("Data/config.ini", "name Cleo\r\n")
         launcher, window = self.start(install)
-        anna = window.pixels(line_area)
-        for item, line in ((1, bob), (0, anna)):
+        cleo = window.pixels(line_area)
+        for item, line in ((0, bob), (1, cleo)):
             window.pick("profile", item)
             gui.wait_until(lambda: window.pixels(line_area) == line, timeout=3, what="the line")
-        self.assertNotEqual(anna, bob)
+        self.assertNotEqual(cleo, bob)
 
     # Typed, or made by the game, a name beyond ASCII names its file, its
     # record and the game's settings in the code page the game uses.

@@ -40,22 +40,19 @@ class SettingsTest(gui.LauncherTestCase):
         cases = [  # config.ini, selections, launch settings' numbers
             ("name Anna Maria\nresolution 3\nlangage 2\nvolume 0\n",
              {"mode": 2, "language": 1, "profile": 1, "volume": 0}, (3, 2, 0)),
-            ("name carla\r\nvolume 3", {"mode": -1, "language": -1, "profile": 0, "volume": 3},
-             (0, 0, 3)),
+            ("name carla\r\nvolume 5", {"mode": 0, "language": 0, "profile": 0, "volume": 5},
+             (1, 1, 5)),
             ("name \r\nresolution 3\r\nlangage 2\r\nvolume 0\r\n", DEFAULTS, (1, 1, 4)),
-            ("name Carla\r\nresolution 6\r\nlangage 7\r\nvolume 6\r\n",
-             {"mode": 0, "language": 0, "profile": 2, "volume": 4}, (6, 7, 6)),
-            ("name Al\r\nresolution 0\r\nlangage 9\r\nvolume -7\r\n",
-             {"mode": -1, "language": 0, "volume": 4}, (0, 9, -7)),
+            ("name Carla\r\nresolution 6\r\nlangage 6\r\nvolume 6\r\n",
+             {"mode": 0, "language": 5, "profile": 2, "volume": 4}, (1, 6, 4)),
+            ("name Al\r\nresolution 5\r\nlangage 7\r\nvolume -1\r\n",
+             {"mode": 4, "language": 0, "volume": 4}, (5, 1, 4)),
             ("name Al\r\nresolution -2147483648\r\nlangage 2147483647\r\n"
-             "volume 99999999999999999999\r\n", {}, (-2147483648, 2147483647, 2147483647)),
-            (None, DEFAULTS, (1, 1, 4)),  # a directory in place of the file
+             "volume 99999999999999999999\r\n", {}, (1, 1, 4)),
         ]
         for config, expected, launched in cases:
             with self.subTest(config=repr(config)[:40]):
                 install = self.installation(profiles=PROFILES, config=config)
-                if config is None:
-                    install.file("Data/config.ini").mkdir()
                 launcher, window = self.start(install)
                 self.assertEqual({name: window.selected(name) for name in expected}, expected)
                 self.assertEqual(self.start_game(install, launcher, window), launched)
