@@ -28,6 +28,7 @@ const LanguageTable languageTables[LANGUAGE_COUNT] = {
         "Off",
         "Max",
         "Cannot start %s:\n%s",
+        "Settings not saved:\n%s\nPress again to start anyway",
     },
     {   // 2 French
         "Plein écran",
@@ -49,6 +50,7 @@ const LanguageTable languageTables[LANGUAGE_COUNT] = {
         "Eteint",
         "Max",
         "Impossible de lancer %s :\n%s",
+        "Réglages non enregistrés :\n%s\nAppuyez encore pour jouer quand même",
     },
     {   // 3 Spanish
         "Pantalla completa",
@@ -70,6 +72,7 @@ const LanguageTable languageTables[LANGUAGE_COUNT] = {
         "Apagado",
         "Max",
         "No se puede iniciar %s:\n%s",
+        "No se guardó la configuración:\n%s\nPulse otra vez para jugar igualmente",
     },
     {   // 4 Italian
         "Fullscreen",
@@ -91,6 +94,7 @@ const LanguageTable languageTables[LANGUAGE_COUNT] = {
         "Chiuso",
         "Max",
         "Impossibile avviare %s:\n%s",
+        "Impostazioni non salvate:\n%s\nPremere di nuovo per giocare comunque",
     },
     {   // 5 German
         "Vollbild",
@@ -112,6 +116,7 @@ const LanguageTable languageTables[LANGUAGE_COUNT] = {
         "Aus",
         "Max",
         "%s kann nicht gestartet werden:\n%s",
+        "Einstellungen nicht gespeichert:\n%s\nErneut drücken, um trotzdem zu spielen",
     },
     {   // 6 Dutch
         "Fullscreen",
@@ -133,6 +138,7 @@ const LanguageTable languageTables[LANGUAGE_COUNT] = {
         "Off",
         "Max",
         "Kan %s niet starten:\n%s",
+        "Instellingen niet opgeslagen:\n%s\nDruk nogmaals om toch te spelen",
     },
 };
 

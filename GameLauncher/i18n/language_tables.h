@@ -26,6 +26,9 @@ enum StringId {
     // On the Start button when the game cannot be started: a format taking
     // the program's name and the system's reason, in that order (two %s).
     TXT_CANNOT_START,
+    // On the Start button when the game's settings could not be saved: a
+    // format taking the system's reason (one %s).
+    TXT_SETTINGS_NOT_SAVED,
     STRING_COUNT
 };
 

@@ -63,17 +63,19 @@ std::string nameForLine() {
     return name.substr(0, name.find_first_of("\r\n"));
 }
 
-std::string reasonOf(int error) { return platform::errorText(error != 0 ? error : EIO); }
+FileFailure failure(const std::string& step, int error) {
+    return {step, platform::errorText(error != 0 ? error : EIO)};
+}
 
 // Appends the bytes of the game's own settings file `path` to `text`; a
 // missing file adds nothing. Read in pieces, and no further than one piece
 // past the bound.
-bool appendGameSettings(const char* path, std::string& text, std::string& why) {
+bool appendGameSettings(const char* path, std::string& text, FileFailure& why) {
     errno = 0;
     std::FILE* file = platform::openRegularFile(path);
     if (!file) {
         if (errno == ENOENT) return true;
-        why = std::string("cannot read ") + path + ": " + reasonOf(errno);
+        why = failure(std::string("cannot read ") + path, errno);
         return false;
     }
     const size_t start = text.size();
@@ -85,10 +87,14 @@ bool appendGameSettings(const char* path, std::string& text, std::string& why) {
     }
     int error = std::ferror(file) ? errno : 0;
     std::fclose(file);
-    if (error != 0 || text.size() - start > GAME_SETTINGS_MAX_BYTES) {
-        why = std::string("cannot read ") + path + ": " +
-              (error != 0 ? reasonOf(error)
-                          : "larger than " + std::to_string(GAME_SETTINGS_MAX_BYTES) + " bytes");
+    if (error != 0) {
+        why = failure(std::string("cannot read ") + path, error);
+        return false;
+    }
+    if (text.size() - start > GAME_SETTINGS_MAX_BYTES) {
+        why = failure(std::string("cannot read ") + path + " (larger than " +
+                          std::to_string(GAME_SETTINGS_MAX_BYTES) + " bytes)",
+                      EFBIG);
         return false;
     }
     return true;
@@ -115,14 +121,14 @@ std::string launchSettingsText() {
     return text + LINE_END;
 }
 
-bool replaceFileContents(const char* path, const std::string& bytes, std::string& why) {
+bool replaceFileContents(const char* path, const std::string& bytes, FileFailure& why) {
     const std::string temporary = std::string(path) + TEMPORARY_SUFFIX;
     // A start that was cut short may have left its temporary file behind.
     std::remove(temporary.c_str());
     errno = 0;
     std::FILE* file = platform::createNewFile(temporary.c_str());
     if (!file) {
-        why = "cannot create " + temporary + ": " + reasonOf(errno);
+        why = failure("cannot create " + temporary, errno);
         return false;
     }
     errno = 0;
@@ -134,21 +140,21 @@ bool replaceFileContents(const char* path, const std::string& bytes, std::string
         error = errno;
     }
     if (!written) {
-        why = "cannot write " + temporary + ": " + reasonOf(error);
+        why = failure("cannot write " + temporary, error);
     } else if (!platform::replaceFile(temporary.c_str(), path)) {
-        why = std::string("cannot replace ") + path + ": " + reasonOf(errno);
+        why = failure(std::string("cannot replace ") + path, errno);
         written = false;
     }
     if (!written) std::remove(temporary.c_str());
     return written;
 }
 
-bool writeLaunchSettings(const char* path, std::string& why) {
+bool writeLaunchSettings(const char* path, FileFailure& why) {
     return replaceFileContents(path, launchSettingsText(), why);
 }
 
 bool joinSettingsFiles(const std::string& launchSettings, const char* gamePath,
-                       const char* joinedPath, std::string& why) {
+                       const char* joinedPath, FileFailure& why) {
     std::string joined = launchSettings;
     return appendGameSettings(gamePath, joined, why) &&
            replaceFileContents(joinedPath, joined, why);

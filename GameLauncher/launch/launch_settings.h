@@ -16,6 +16,15 @@ constexpr const char* TEMPORARY_SUFFIX = ".new";
 // launcher's memory.
 constexpr size_t GAME_SETTINGS_MAX_BYTES = 1024 * 1024;
 
+// Why a settings file could not be read or written: the step, naming the
+// file (for the console), and the system's reason in its own words (which
+// the player is shown).
+struct FileFailure {
+    std::string step;
+    std::string reason;
+    std::string text() const { return step + ": " + reason; }
+};
+
 // The launch settings for the current choices (currentProfileName,
 // LauncherSettings, modeSizes, screenWidth/Height): seven lines and an empty
 // line, every line ending in CR LF.
@@ -31,16 +40,17 @@ int launchScreenHeight(int mode);
 // through a link, which then replaces `path` in one step. False, with the
 // reason in `why`, when that fails; `path` is then as it was and no
 // temporary file is left.
-bool replaceFileContents(const char* path, const std::string& bytes, std::string& why);
+bool replaceFileContents(const char* path, const std::string& bytes, FileFailure& why);
 
 // Writes launchSettingsText() to `path` as replaceFileContents does.
-bool writeLaunchSettings(const char* path, std::string& why);
+bool writeLaunchSettings(const char* path, FileFailure& why);
 
 // Makes `joinedPath` hold `launchSettings` followed by the bytes of
 // `gamePath` (nothing when that file is missing). The launch settings come
 // from memory, so the result never carries those of an earlier start. False,
 // with the reason in `why`, when the game's settings cannot be read, are not
-// a regular file or exceed GAME_SETTINGS_MAX_BYTES, or the result cannot be
-// written; `joinedPath` is then untouched.
+// a regular file or exceed GAME_SETTINGS_MAX_BYTES (the reason is then
+// that of EFBIG), or the result cannot be written; `joinedPath` is then
+// untouched.
 bool joinSettingsFiles(const std::string& launchSettings, const char* gamePath,
-                       const char* joinedPath, std::string& why);
+                       const char* joinedPath, FileFailure& why);

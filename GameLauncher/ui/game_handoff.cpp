@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
 
 #include "i18n/language_tables.h"
@@ -33,6 +34,12 @@ void ignoreClose(Fl_Widget*, void*) {}
 
 Fl_Callback* heldWindowCallback = nullptr;
 
+// Set by a press whose settings could not be saved, until the next press:
+// the button says so, with the system's reason.
+bool settingsUnsaved = false;
+std::string unsavedReason;
+Fl_Callback* windowCallbackBeforeUnsaved = nullptr;
+
 // While the game starts and runs, the window goes on being drawn but answers
 // nothing: no second Start, no pick, no link, and closing it (close box or
 // Escape) does not end the launcher before the game has ended. An open
@@ -53,27 +60,61 @@ void releaseInput() {
     if (heldWindowCallback) mainWindow->callback(heldWindowCallback, nullptr);
 }
 
+// The button's texts other than "Start Game" may run longer than it is wide
+// (a reason in the system's words, a long translation): they wrap, and shrink
+// until they fit.
+void labelStartButton(const char* text) { changeLabelToFit(startButton, text, FL_NORMAL_SIZE); }
+
 // The button shows the localised loading text, drawn before the launcher
 // goes on.
 void showLoading() {
     holdInput();
     startButton->box(FL_PLASTIC_UP_BOX);
-    changeLabel(startButton, localisedText(TXT_LOADING));
+    labelStartButton(localisedText(TXT_LOADING));
     Fl::redraw();
     Fl::flush();
 }
 
 // config.ini is joined from the launch settings in memory, so it carries
-// this start's picks even when config_launch.ini cannot be written. When it
-// cannot be built, the game still runs, with config.ini as it was.
-void buildGameSettings() {
-    std::string why;
+// this start's picks even when config_launch.ini cannot be written (the game
+// reads only config.ini). False, with the reason, when config.ini could not
+// take them.
+bool buildGameSettings(FileFailure& why) {
     if (!writeLaunchSettings(LAUNCH_SETTINGS_PATH, why)) {
-        std::fprintf(stderr, "Cannot write %s: %s\n", LAUNCH_SETTINGS_PATH, why.c_str());
+        std::fprintf(stderr, "Cannot write %s: %s\n", LAUNCH_SETTINGS_PATH, why.text().c_str());
     }
     if (!joinSettingsFiles(launchSettingsText(), GAME_SETTINGS_PATH, JOINED_SETTINGS_PATH, why)) {
-        std::fprintf(stderr, "Cannot build %s: %s\n", JOINED_SETTINGS_PATH, why.c_str());
+        std::fprintf(stderr, "Cannot build %s: %s\n", JOINED_SETTINGS_PATH, why.text().c_str());
+        return false;
     }
+    return true;
+}
+
+// Closing the window while it says the settings were not saved ends the
+// launcher as a game that could not be started does.
+void closeWithSettingsUnsaved(Fl_Widget*, void*) { std::exit(EXIT_FAILURE); }
+
+// The game would start with other settings than the window shows: it does
+// not start yet. The button says why and that a further press starts the
+// game all the same; meanwhile the choices answer again.
+void tellSettingsUnsaved(const std::string& reason) {
+    releaseInput();
+    settingsUnsaved = true;
+    unsavedReason = reason;
+    startButton->box(FL_PLASTIC_DOWN_BOX);
+    relabelStartButton();
+    windowCallbackBeforeUnsaved = mainWindow->callback();
+    mainWindow->callback(closeWithSettingsUnsaved, nullptr);
+    Fl::redraw();
+}
+
+// A press after that: the game starts whatever saving gives. True when the
+// settings of the press before could not be saved.
+bool leaveSettingsUnsaved() {
+    if (!settingsUnsaved) return false;
+    settingsUnsaved = false;
+    mainWindow->callback(windowCallbackBeforeUnsaved, nullptr);
+    return true;
 }
 
 // The toolkit handles its events while the game runs, so the window is
@@ -93,7 +134,7 @@ void showStartFailure(const std::string& why) {
     char message[512];
     std::snprintf(message, sizeof message, localisedText(TXT_CANNOT_START), GAME_PROGRAM,
                   why.c_str());
-    changeLabelToCopy(startButton, message);
+    labelStartButton(message);
     startButton->when(FL_WHEN_NEVER);
     for (Fl_Choice* choice : {modeChoice, languageChoice, profileChoice, volumeChoice}) {
         choice->deactivate();
@@ -104,11 +145,27 @@ void showStartFailure(const std::string& why) {
 
 }  // namespace
 
-int handOffToGame() {
+void relabelStartButton() {
+    if (!settingsUnsaved) {
+        changeLabel(startButton, localisedText(TXT_START_GAME));
+        return;
+    }
+    char message[512];
+    std::snprintf(message, sizeof message, localisedText(TXT_SETTINGS_NOT_SAVED),
+                  unsavedReason.c_str());
+    labelStartButton(message);
+}
+
+std::optional<int> handOffToGame() {
     std::printf("Starting Game\n");
     std::fflush(stdout);
+    const bool pressedAgain = leaveSettingsUnsaved();
     showLoading();
-    buildGameSettings();
+    FileFailure why;
+    if (!buildGameSettings(why) && !pressedAgain) {
+        tellSettingsUnsaved(why.reason);
+        return std::nullopt;
+    }
 
     std::printf("Loading game. Please wait...\n");
     std::fflush(stdout);
@@ -126,4 +183,6 @@ int handOffToGame() {
     return run.started ? EXIT_SUCCESS : EXIT_FAILURE;
 }
 
-void startGame(Fl_Widget*, void*) { std::exit(handOffToGame()); }
+void startGame(Fl_Widget*, void*) {
+    if (std::optional<int> status = handOffToGame()) std::exit(*status);
+}

@@ -2,17 +2,26 @@
 // the game, wait for it and end the launcher.
 #pragma once
 
+#include <optional>
+
 class Fl_Widget;
 
 // The game's executable, in the installation directory.
 constexpr const char* GAME_PROGRAM = "1.exe";
 
-// Callback of startButton; never returns: it ends the process with the
-// status handOffToGame gives.
+// Callback of startButton: ends the process with the status handOffToGame
+// gives, if it gives one.
 void startGame(Fl_Widget* w, void* data);
 
-// Everything Start Game does before the process ends; gives the exit
-// status: 0 once the game has run (whatever its own status), non-zero when
-// it could not be started, after the player has seen why and closed the
-// window.
-int handOffToGame();
+// Everything one press of Start Game does. Gives the exit status once the
+// launcher is to end: 0 when the game has run (whatever its own status),
+// non-zero when it could not be started, after the player has seen why and
+// closed the window. Gives none when the game's settings could not be saved:
+// the button then says so and why, the window answers again, and the next
+// press starts the game however saving goes (closing the window instead
+// ends the launcher with status 1).
+std::optional<int> handOffToGame();
+
+// Labels the Start button in the language in force: "Start Game", or after
+// a press whose settings could not be saved, what it says then.
+void relabelStartButton();

@@ -1,5 +1,6 @@
 #include "ui/label_change.h"
 
+#include <FL/Fl.H>
 #include <FL/Fl_Widget.H>
 #include <FL/Fl_Window.H>
 
@@ -11,6 +12,18 @@ namespace {
 // from it when the label lies outside; a little more covers underlines and
 // the symbols' margins.
 const int SLACK = 5;
+
+// Below this a text is no longer read at a glance.
+const int SMALLEST_FITTED_SIZE = 8;
+
+// Whether the label, at `size`, fits the box inside its frame.
+bool labelFits(Fl_Widget* widget, int size) {
+    widget->labelsize(size);
+    const int width = widget->w() - Fl::box_dw(widget->box());
+    int textW = width, textH = 0;
+    widget->measure_label(textW, textH);
+    return textW <= width && textH <= widget->h() - Fl::box_dh(widget->box());
+}
 
 }  // namespace
 
@@ -44,8 +57,12 @@ void changeLabel(Fl_Widget* widget, const char* text) {
     repaintLabelArea(widget);
 }
 
-void changeLabelToCopy(Fl_Widget* widget, const char* text) {
+void changeLabelToFit(Fl_Widget* widget, const char* text, int largestSize) {
     repaintLabelArea(widget);
     widget->copy_label(text);
+    widget->align(FL_ALIGN_CENTER | FL_ALIGN_WRAP);
+    int size = largestSize;
+    while (size > SMALLEST_FITTED_SIZE && !labelFits(widget, size)) --size;
+    if (!labelFits(widget, size)) widget->align(FL_ALIGN_CENTER | FL_ALIGN_WRAP | FL_ALIGN_CLIP);
     repaintLabelArea(widget);
 }

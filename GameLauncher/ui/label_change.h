@@ -11,8 +11,10 @@ class Fl_Widget;
 // Sets the label by pointer (the text must outlive the widget).
 void changeLabel(Fl_Widget* widget, const char* text);
 
-// Sets a copy of `text` as the label.
-void changeLabelToCopy(Fl_Widget* widget, const char* text);
+// Sets a copy of `text` as the label, wrapped inside the widget's box at the
+// largest size from `largestSize` down at which it fits there (a text too
+// long for the smallest size is cut at the box's edges).
+void changeLabelToFit(Fl_Widget* widget, const char* text, int largestSize);
 
 // Repaints where the widget's label, as it reads now, is drawn: for a label
 // whose buffer is about to be rewritten in place, call it before and after.

@@ -10,6 +10,7 @@
 #include "settings/display_modes.h"
 #include "settings/launcher_settings.h"
 #include "ui/display_mode_choice.h"
+#include "ui/game_handoff.h"
 #include "ui/label_change.h"
 #include "ui/launcher_window.h"
 #include "ui/progress_line.h"
@@ -40,7 +41,7 @@ void relabelWindow() {
     changeLabel(modeChoice, localisedText(TXT_RESOLUTION));
     changeLabel(languageChoice, localisedText(TXT_LANGUAGE));
     changeLabel(profileChoice, localisedText(TXT_PLAYER_PROFILE));
-    changeLabel(startButton, localisedText(TXT_START_GAME));
+    relabelStartButton();
     changeLabel(volumeChoice, localisedText(TXT_MUSIC_VOLUME));
     formatProgressText();
     buildModeLabels();

@@ -195,12 +195,13 @@ void BM_WriteLaunchSettings(benchmark::State& state) {
     const Installation& install = installationFor("launch", fillGameSettings, 22);
     enter(install);
     useTypicalChoices();
-    std::string why;
+    FileFailure why;
     for (auto _ : state) {
         state.PauseTiming();
         install.settleOnDisk();
         state.ResumeTiming();
-        if (!writeLaunchSettings(LAUNCH_SETTINGS_PATH, why)) state.SkipWithError(why.c_str());
+        if (!writeLaunchSettings(LAUNCH_SETTINGS_PATH, why))
+            state.SkipWithError(why.text().c_str());
     }
 }
 // A fixed count: each iteration waits for the disk, untimed, so a time-based
@@ -216,14 +217,14 @@ void BM_JoinSettings(benchmark::State& state) {
     const Installation& install = installationFor("join", fillGameSettings, state.range(0));
     enter(install);
     useTypicalChoices();
-    std::string why;
-    if (!writeLaunchSettings(LAUNCH_SETTINGS_PATH, why)) state.SkipWithError(why.c_str());
+    FileFailure why;
+    if (!writeLaunchSettings(LAUNCH_SETTINGS_PATH, why)) state.SkipWithError(why.text().c_str());
     for (auto _ : state) {
         state.PauseTiming();
         install.settleOnDisk();
         state.ResumeTiming();
         if (!joinSettingsFiles(launchSettingsText(), GAME_SETTINGS_PATH, JOINED_SETTINGS_PATH, why))
-            state.SkipWithError(why.c_str());
+            state.SkipWithError(why.text().c_str());
     }
 }
 BENCHMARK(BM_JoinSettings)

@@ -164,7 +164,7 @@ BENCHMARK(BM_LoadingTextDrawn)
 
 void BM_WriteLaunchSettingsStep(benchmark::State& state) {
     timeStep(state, *installation, [] {
-        std::string why;
+        FileFailure why;
         writeLaunchSettings(LAUNCH_SETTINGS_PATH, why);
     });
 }
@@ -176,7 +176,7 @@ BENCHMARK(BM_WriteLaunchSettingsStep)
 
 void BM_JoinStep(benchmark::State& state) {
     timeStep(state, *installation, [] {
-        std::string why;
+        FileFailure why;
         joinSettingsFiles(launchSettingsText(), GAME_SETTINGS_PATH, JOINED_SETTINGS_PATH, why);
     });
 }

@@ -8,6 +8,7 @@ DEFAULTS = {"mode": 0, "language": 0, "profile": 0, "volume": 4}
 # What a language pick relabels: the labels left of three choices, the Start
 # button, and the mode choice showing its first item.
 RELABELLED = [(168, y, 140, 30) for y in (48, 88, 142)] + [gui.START_BUTTON, gui.CHOICES["mode"]]
+AROUND_BUTTON = [(168, 172, 312, 5), (168, 177, 52, 48), (440, 177, 40, 48), (168, 225, 312, 3)]
 
 
 class SettingsTest(gui.LauncherTestCase):
@@ -20,22 +21,33 @@ class SettingsTest(gui.LauncherTestCase):
                      install.read("Data/config_launch.ini").split(b"\r\n") if line)
         return tuple(int(lines[key]) for key in (b"resolution", b"langage", b"volume"))
 
-    def test_picks_and_the_language_relabelling_the_window_are_saved_by_start_game(self):
+    # A directory in config.ini's place: the first press holds the game, the
+    # button saying why within its bounds in every language, the choices answer
+    # (a language relabels the window), and the next press saves the picks.
+    def test_picks_after_a_press_that_could_not_save_are_saved_by_the_next(self):
         install = self.installation(profiles=PROFILES, game_settings="shadows 2\r\n")
+        install.file("Data/config.ini").mkdir()
         launcher, window = self.start(install)
         english = [window.pixels(area) for area in RELABELLED]
-        window.pick("language", 1)
-        gui.wait_until(lambda: window.pixels(gui.START_BUTTON) != english[3], what="French")
+        around = [window.pixels(area) for area in AROUND_BUTTON]
+        window.click(gui.START_BUTTON)
+        for language in (5, 4, 3, 2, 0, 1):  # French last
+            shown = window.pixels(gui.START_BUTTON)
+            window.pick("language", language)
+            gui.wait_until(lambda: window.pixels(gui.START_BUTTON) != shown, what="relabelling")
+            self.assertEqual([window.pixels(area) for area in AROUND_BUTTON], around, language)
         for area, before in zip(RELABELLED, english):
             self.assertNotEqual(window.pixels(area), before, area)
         for choice, item in (("mode", 2), ("profile", 2), ("volume", 5)):
             window.pick(choice, item)
+        install.file("Data/config.ini").rmdir()
         self.assertEqual(self.start_game(install, launcher, window), (3, 2, 5))
-        self.assertTrue(install.read("Data/config_launch.ini").startswith(b"name Carla\r\n"))
+        self.assertTrue(install.read("game_saw_config.ini").startswith(b"name Carla\r\n"))
+        self.assertEqual(launcher.stdout().count("Starting Game"), 2)
 
-    # Without a name nothing is applied; with one, the numbers are stored as
-    # they are, but only an existing item (or none, for 0) is selected. Lone
-    # line feeds and a name of two words are read whole.
+    # Without a name nothing is applied; with one, each number is applied
+    # only inside its choice's items (a missing key reads 0: volume "Off", no
+    # mode or language). Lone line feeds and a name of two words are read whole.
     def test_saved_settings_preselect_and_damaged_ones_leave_the_launcher_working(self):
         cases = [  # config.ini, selections, launch settings' numbers
             ("name Anna Maria\nresolution 3\nlangage 2\nvolume 0\n",

@@ -25,11 +25,12 @@ TEST(LanguageTables, LookupReadsTheLanguageInForce) {
     EXPECT_STREQ(localisedText(static_cast<StringId>(-1)), "");
 }
 
-// The progress line takes five ints and the start failure two strings: any
-// other conversion in a translation would read arguments that are not there.
+// Each format takes exactly its ints or strings: any other conversion in a
+// translation would read arguments that are not there.
 TEST(LanguageTables, FormatsTakeExactlyTheirArguments) {
     const std::tuple<StringId, const char*, long> formats[] = {
-        {TXT_PROGRESS_FORMAT, "% ?d", 5}, {TXT_CANNOT_START, "%s", 2}};
+        {TXT_PROGRESS_FORMAT, "% ?d", 5}, {TXT_CANNOT_START, "%s", 2},
+        {TXT_SETTINGS_NOT_SAVED, "%s", 1}};
     for (int language = 1; language <= LANGUAGE_COUNT; ++language) {
         for (const auto& [id, conversion, count] : formats) {
             std::string text = std::regex_replace(languageTable(language)[id], std::regex("%%"), "");

@@ -55,28 +55,28 @@ TEST(LaunchSettings, TextIsSevenCrLfLinesAndAnEmptyLine) {
 // stays whole.
 TEST(LaunchSettings, JoinWritesLaunchThenGameSettingsExactly) {
     test_support::ScratchDirectory scratch;
-    std::string why;
+    FileFailure why;
     const auto join = [&why] {
         return joinSettingsFiles("name Bob\r\n\r\n", GAME_SETTINGS_PATH, JOINED_SETTINGS_PATH, why);
     };
     const std::string game = "windowed 0\nshadows 2\r\n\0\x01\xff tail"s;
     writeFile(JOINED_SETTINGS_PATH + ".new"s, "left over");
     writeFile(GAME_SETTINGS_PATH, game);
-    ASSERT_TRUE(join()) << why;
+    ASSERT_TRUE(join()) << why.text();
     EXPECT_EQ(readFile(JOINED_SETTINGS_PATH), "name Bob\r\n\r\n" + game);
     EXPECT_FALSE(fs::exists(JOINED_SETTINGS_PATH + ".new"s));
     fs::remove(GAME_SETTINGS_PATH);
-    ASSERT_TRUE(join()) << why;
+    ASSERT_TRUE(join()) << why.text();
     EXPECT_EQ(readFile(JOINED_SETTINGS_PATH), "name Bob\r\n\r\n");
     writeFile(GAME_SETTINGS_PATH, std::string(GAME_SETTINGS_MAX_BYTES + 1, 'g'));
     EXPECT_FALSE(join());
-    EXPECT_NE(why.find("larger than"), std::string::npos) << why;
+    EXPECT_NE(why.step.find("larger than"), std::string::npos) << why.text();
     fs::resize_file(GAME_SETTINGS_PATH, GAME_SETTINGS_MAX_BYTES);
-    ASSERT_TRUE(join()) << why;
+    ASSERT_TRUE(join()) << why.text();
     EXPECT_EQ(fs::file_size(JOINED_SETTINGS_PATH), GAME_SETTINGS_MAX_BYTES + 12);
     fs::create_directories(JOINED_SETTINGS_PATH + ".new/keep"s);
     EXPECT_FALSE(join());
-    EXPECT_NE(why.find("cannot create "s + JOINED_SETTINGS_PATH + ".new: "), std::string::npos);
+    EXPECT_EQ(why.step, "cannot create "s + JOINED_SETTINGS_PATH + ".new");
     EXPECT_EQ(fs::file_size(JOINED_SETTINGS_PATH), GAME_SETTINGS_MAX_BYTES + 12);
 }
 
