@@ -6,7 +6,7 @@ set -euo pipefail
 
 build=(build-essential cmake ninja-build libfltk1.3-dev python3)
 test=(libgtest-dev googletest xvfb xauth xdotool x11-utils g++-mingw-w64-x86-64 wine wine64
-      imagemagick)
+      imagemagick locales)
 bench=(libbenchmark-dev libxdamage-dev xvfb x11-utils)
 
 wanted=("${build[@]}")

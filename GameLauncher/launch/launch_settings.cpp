@@ -122,11 +122,9 @@ std::string launchSettingsText() {
 }
 
 bool replaceFileContents(const char* path, const std::string& bytes, FileFailure& why) {
-    const std::string temporary = std::string(path) + TEMPORARY_SUFFIX;
-    // A start that was cut short may have left its temporary file behind.
-    std::remove(temporary.c_str());
+    std::string temporary;
     errno = 0;
-    std::FILE* file = platform::createNewFile(temporary.c_str());
+    std::FILE* file = platform::createTemporaryFor(path, temporary);
     if (!file) {
         why = failure("cannot create " + temporary, errno);
         return false;
@@ -145,6 +143,7 @@ bool replaceFileContents(const char* path, const std::string& bytes, FileFailure
         why = failure(std::string("cannot replace ") + path, errno);
         written = false;
     }
+    // The temporary file is this call's own, made new a moment ago.
     if (!written) std::remove(temporary.c_str());
     return written;
 }

@@ -8,9 +8,6 @@
 constexpr const char* LAUNCH_SETTINGS_PATH = "Data/config_launch.ini";
 constexpr const char* GAME_SETTINGS_PATH = "Data/config_game.ini";
 constexpr const char* JOINED_SETTINGS_PATH = "Data/config.ini";
-// Each file is written as "<path>.new" first and then renamed over <path>,
-// so an interrupted start never leaves a half-written file.
-constexpr const char* TEMPORARY_SUFFIX = ".new";
 // The most of the game's own settings that Start Game joins. They are a few
 // KB; the bound keeps a huge file (or a link to /dev/zero) from taking the
 // launcher's memory.
@@ -35,9 +32,10 @@ std::string launchSettingsText();
 int launchScreenWidth(int mode);
 int launchScreenHeight(int mode);
 
-// Makes `path` hold exactly `bytes`. They go to "<path>.new", created new
-// (whatever was left there is removed first, a link as a link) and never
-// through a link, which then replaces `path` in one step. False, with the
+// Makes `path` hold exactly `bytes`, so that an interrupted start never
+// leaves a half-written file. They go to a temporary file beside it
+// (platform::createTemporaryFor), created new and never through a link,
+// which then replaces `path` in one step. False, with the
 // reason in `why`, when that fails; `path` is then as it was and no
 // temporary file is left.
 bool replaceFileContents(const char* path, const std::string& bytes, FileFailure& why);

@@ -27,11 +27,30 @@ ScreenSize primaryScreenSize();
 // Minimises the console window the system gave the program, if there is one.
 void minimiseConsole();
 
+// Names and extensions compare by their ASCII letters only: the C library's
+// case functions follow the locale the toolkit takes from the environment,
+// and in Turkish "i" and "I" are no pair.
+inline char asciiUpper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+
+// Whether the first `aLength` bytes of `a` are `b` but for ASCII letter case.
+inline bool equalIgnoringAsciiCase(const char* a, size_t aLength, const char* b) {
+    if (std::strlen(b) != aLength) return false;
+    for (size_t i = 0; i < aLength; ++i) {
+        if (asciiUpper(a[i]) != asciiUpper(b[i])) return false;
+    }
+    return true;
+}
+
+// Whether the file system takes two names (in the code page) for one file:
+// equal bytes on POSIX; on Windows also names that differ in letter case
+// only, as NTFS compares them ("Anna" and "anna", "\xC9mile" and "\xE9mile").
+bool sameFileName(const char* a, const char* b);
+
 // Names (file name part only, as stored) of the entries of `directory` that
-// match "*.bin", the extension compared without regard to case, directories
-// included. POSIX yields them in case-insensitive byte order, the order an
-// NTFS directory gives; Windows yields them in the file system's order. A
-// missing or unreadable directory gives an empty list.
+// match "*.bin", the extension's ASCII letters compared without case,
+// directories included. POSIX yields them in the order an NTFS directory
+// gives (bytes compared after upper-casing ASCII letters); Windows yields
+// them in the file system's order. A missing or unreadable directory gives an empty list.
 std::vector<std::string> listBinEntries(const char* directory);
 
 // Hands `target` (a URI) to the desktop's default handler and returns without
@@ -57,6 +76,16 @@ std::FILE* openRegularFile(const char* path);
 // not even a link, so nothing is ever written through a link or into a file
 // this call did not create. Null with errno set when it cannot.
 std::FILE* createNewFile(const char* path);
+
+// Creates, beside `path`, a temporary file for its new content, as
+// createNewFile does, and puts its name in `temporary`. POSIX names it
+// "<path>.new" and first removes what an interrupted start may have left
+// there (unlink removes a link itself, never its target). Windows removes
+// nothing, as under Wine a link may pass for a regular file and deleting it
+// deletes its target: the name is this start's own ("<path>.<process
+// id>-<count>.new"), the next count taken when that name is in use. Null
+// with errno set when it cannot.
+std::FILE* createTemporaryFor(const char* path, std::string& temporary);
 
 // Creates the directory `path` (one level); true when it exists afterwards.
 bool makeDirectory(const char* path);

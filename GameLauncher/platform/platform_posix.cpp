@@ -6,13 +6,11 @@
 #include <FL/filename.H>
 
 #include <algorithm>
-#include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
 #include <spawn.h>
-#include <strings.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -43,19 +41,23 @@ void minimiseConsole() {
 
 static bool hasBinExtension(const char* name) {
     size_t length = std::strlen(name);
-    return length >= 4 && strcasecmp(name + length - 4, ".bin") == 0;
+    return length >= 4 && equalIgnoringAsciiCase(name + length - 4, 4, ".bin");
 }
 
 // The order NTFS keeps its directory entries in: bytes compared after
-// upper-casing (so "_Bob" sorts after "Anna", as '_' lies above 'Z'); names
-// that differ only in case keep a fixed order by their raw bytes.
+// upper-casing ASCII letters (so "_Bob" sorts after "Anna", as '_' lies above
+// 'Z', and "iris" before "Zed" in any locale); names that differ only in case
+// keep a fixed order by their raw bytes.
 static bool ntfsOrder(const std::string& a, const std::string& b) {
-    auto upper = [](char c) { return std::toupper(static_cast<unsigned char>(c)); };
-    auto upperLess = [&](char x, char y) { return upper(x) < upper(y); };
+    auto upperLess = [](char x, char y) {
+        return static_cast<unsigned char>(asciiUpper(x)) < static_cast<unsigned char>(asciiUpper(y));
+    };
     if (std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), upperLess)) return true;
     if (std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end(), upperLess)) return false;
     return a < b;
 }
+
+bool sameFileName(const char* a, const char* b) { return std::strcmp(a, b) == 0; }
 
 std::vector<std::string> listBinEntries(const char* directory) {
     std::vector<std::string> names;
@@ -113,6 +115,12 @@ std::FILE* createNewFile(const char* path) {
     int fd = open(path, O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
     if (fd < 0) return nullptr;
     return streamOver(fd, "wb");
+}
+
+std::FILE* createTemporaryFor(const char* path, std::string& temporary) {
+    temporary = std::string(path) + ".new";
+    std::remove(temporary.c_str());
+    return createNewFile(temporary.c_str());
 }
 
 bool makeDirectory(const char* path) {

@@ -1,6 +1,7 @@
 // Win32 side of the platform layer: the system metrics, the console window,
 // the file search, the shell and CreateProcess, all through the ANSI calls,
-// so names travel in the system's 8-bit code page as the game stores them.
+// so names travel in the system's 8-bit code page as the game stores them
+// (win32_text.cpp converts them).
 #include "platform/platform.h"
 
 #ifndef WIN32_LEAN_AND_MEAN
@@ -16,7 +17,12 @@
 #include <cstdint>
 #include <cstring>
 
+#include "platform/win32_text.h"
+
 namespace platform {
+
+using win32::toUtf8;
+using win32::toWide;
 
 ScreenSize primaryScreenSize() {
     return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
@@ -34,7 +40,7 @@ void minimiseConsole() {
 // checked once more.
 static bool hasBinExtension(const char* name) {
     size_t length = std::strlen(name);
-    return length >= 4 && lstrcmpiA(name + length - 4, ".bin") == 0;
+    return length >= 4 && equalIgnoringAsciiCase(name + length - 4, 4, ".bin");
 }
 
 std::vector<std::string> listBinEntries(const char* directory) {
@@ -134,6 +140,19 @@ std::FILE* createNewFile(const char* path) {
     return streamOver(handle, _O_WRONLY | _O_BINARY, "wb");
 }
 
+std::FILE* createTemporaryFor(const char* path, std::string& temporary) {
+    static unsigned count = 0;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        char suffix[40];
+        std::snprintf(suffix, sizeof suffix, ".%lu-%u.new",
+                      static_cast<unsigned long>(GetCurrentProcessId()), count++);
+        temporary = std::string(path) + suffix;
+        std::FILE* file = createNewFile(temporary.c_str());
+        if (file || errno != EEXIST) return file;
+    }
+    return nullptr;
+}
+
 bool makeDirectory(const char* path) {
     if (CreateDirectoryA(path, nullptr)) return true;
     DWORD attributes = GetFileAttributesA(path);
@@ -146,23 +165,29 @@ bool replaceFile(const char* from, const char* to) {
     return false;
 }
 
-// The system's text for an error code, without its line end.
-static std::string systemErrorText(DWORD code) {
-    char text[512] = "";
-    DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                                  nullptr, code, 0, text, sizeof text, nullptr);
-    while (length > 0 && (text[length - 1] == '\r' || text[length - 1] == '\n' ||
-                          text[length - 1] == ' ')) {
-        text[--length] = '\0';
+// The system's text for an error code about `program`, in UTF-8 and without
+// its line end. The wide text reads right in any code page; its "%1" (as in
+// "%1 is not a valid Win32 application.") stands for the program, put in by
+// hand, as inserts are never taken from an argument array.
+static std::string systemErrorText(DWORD code, const char* program) {
+    wchar_t text[512] = L"";
+    DWORD length = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                                  nullptr, code, 0, text, sizeof text / sizeof text[0], nullptr);
+    while (length > 0 && (text[length - 1] == L'\r' || text[length - 1] == L'\n' ||
+                          text[length - 1] == L' ')) {
+        text[--length] = L'\0';
     }
-    char message[600];
-    if (length == 0) {
-        std::snprintf(message, sizeof message, "error %lu", static_cast<unsigned long>(code));
-    } else {
-        std::snprintf(message, sizeof message, "%s (error %lu)", text,
-                      static_cast<unsigned long>(code));
+    std::string message = toUtf8(std::wstring(text, length));
+    std::wstring wideProgram;
+    toWide(CP_ACP, 0, program, wideProgram);
+    const std::string name = toUtf8(wideProgram);
+    for (size_t at = message.find("%1"); at != std::string::npos;
+         at = message.find("%1", at + name.size())) {
+        message.replace(at, 2, name);
     }
-    return message;
+    char number[32];
+    std::snprintf(number, sizeof number, "error %lu", static_cast<unsigned long>(code));
+    return message.empty() ? number : message + " (" + number + ")";
 }
 
 GameRun spawnGame(const char* program) {
@@ -181,7 +206,7 @@ GameRun spawnGame(const char* program) {
     std::fflush(stdout);
     if (!CreateProcessA(program, &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr,
                         &startup, &process)) {
-        run.error = systemErrorText(GetLastError());
+        run.error = systemErrorText(GetLastError(), program);
         return run;
     }
     run.started = true;
@@ -199,55 +224,6 @@ bool gameHasEnded(GameRun& run, bool wait) {
     CloseHandle(process);
     run.process = 0;
     return true;
-}
-
-// `text` in `codePage` as UTF-16 (without the terminator); false when
-// `flags` ask for valid text and it is not.
-static bool toWide(UINT codePage, DWORD flags, const char* text, std::wstring& wide) {
-    int length = MultiByteToWideChar(codePage, flags, text, -1, nullptr, 0);
-    if (length <= 0) return false;
-    wide.assign(static_cast<size_t>(length), L'\0');
-    MultiByteToWideChar(codePage, flags, text, -1, &wide[0], length);
-    wide.resize(static_cast<size_t>(length) - 1);
-    return true;
-}
-
-bool toSystemCodePage(const char* utf8, char* out, size_t outSize) {
-    if (outSize == 0) return false;
-    out[0] = '\0';
-    std::wstring wide;
-    if (!toWide(CP_UTF8, MB_ERR_INVALID_CHARS, utf8, wide)) return false;
-    // No best fit: it would hold U+FF0F, a slash's look-alike, as '/' and
-    // turn a name into a path. A UTF-8 code page takes neither the flag nor
-    // the default character.
-    UINT codePage = GetACP();
-    BOOL usedDefault = FALSE;
-    int length = WideCharToMultiByte(
-        codePage, codePage == CP_UTF8 ? 0 : WC_NO_BEST_FIT_CHARS, wide.c_str(), -1, out,
-        static_cast<int>(outSize), nullptr, codePage == CP_UTF8 ? nullptr : &usedDefault);
-    if (length > 0 && !usedDefault) return true;
-    out[0] = '\0';
-    return false;
-}
-
-void fromSystemCodePage(const char* text, char* out, size_t outSize) {
-    if (outSize == 0) return;
-    out[0] = '\0';
-    std::wstring wide;
-    if (!toWide(CP_ACP, 0, text, wide)) return;
-    std::string utf8(static_cast<size_t>(
-        WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), -1, nullptr, 0, nullptr, nullptr)), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.c_str(), -1, &utf8[0], static_cast<int>(utf8.size()),
-                        nullptr, nullptr);
-    // Cut before the first byte that does not fit, and back to the start of
-    // the character it belongs to.
-    size_t cut = std::strlen(utf8.c_str());
-    if (cut >= outSize) {
-        cut = outSize - 1;
-        while (cut > 0 && (static_cast<unsigned char>(utf8[cut]) & 0xC0) == 0x80) --cut;
-    }
-    std::memcpy(out, utf8.data(), cut);
-    out[cut] = '\0';
 }
 
 }  // namespace platform

@@ -34,6 +34,15 @@ int append(const char* name) {
     return slot;
 }
 
+int slotOfFile(const char* name) {
+    int sameFile = -1;
+    for (int slot = 0; slot < count && slot < MAX_PROFILES; ++slot) {
+        if (std::strncmp(names[slot], name, PROFILE_NAME_SIZE) == 0) return slot;
+        if (sameFile < 0 && platform::sameFileName(names[slot], name)) sameFile = slot;
+    }
+    return sameFile;
+}
+
 const char* extensionOf(const char* name) {
     for (int slot = 0; slot < count && slot < MAX_PROFILES; ++slot) {
         if (std::strncmp(names[slot], name, PROFILE_NAME_SIZE) == 0) return extensions[slot];
@@ -46,7 +55,8 @@ char currentProfileName[PROFILE_NAME_SIZE] = {};
 
 namespace {
 
-// The game keeps its high scores beside the profiles; that file is no profile.
+// The game keeps its high scores beside the profiles; that file is no
+// profile, in any letter case (Windows and Wine find it by any).
 const char* const SCORES_FILE = "Scores.bin";
 const size_t EXTENSION_LENGTH = 4;  // ".bin", whatever its case
 
@@ -68,7 +78,7 @@ bool survivesNameLine(const std::string& name) {
 void scanProfiles() {
     ProfileList::count = 0;
     for (const std::string& entry : platform::listBinEntries(PROFILE_DIRECTORY)) {
-        if (std::strcmp(entry.c_str(), SCORES_FILE) == 0) continue;
+        if (platform::equalIgnoringAsciiCase(entry.c_str(), entry.size(), SCORES_FILE)) continue;
         if (entry.size() < EXTENSION_LENGTH) continue;  // the listing only yields "*.bin"
         const size_t nameLength = entry.size() - EXTENSION_LENGTH;
         if (!survivesNameLine(entry.substr(0, nameLength))) continue;

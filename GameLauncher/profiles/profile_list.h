@@ -27,6 +27,11 @@ void reset();
 // list is full.
 int append(const char* name);
 
+// The slot of the listed profile whose file `name` (in the code page) names:
+// the one of exactly this name, or else the first the file system takes for
+// the same file (on Windows, "anna" names Anna's); -1 when none.
+int slotOfFile(const char* name);
+
 // The extension of the first listed profile named `name`; ".bin" when no
 // listed profile has that name.
 const char* extensionOf(const char* name);
@@ -35,7 +40,8 @@ const char* extensionOf(const char* name);
 // Name of the selected profile; empty until a profile exists.
 extern char currentProfileName[PROFILE_NAME_SIZE];
 
-// Fills the list from the "*.bin" entries of Data/Profils. A file whose name
+// Fills the list from the "*.bin" entries of Data/Profils, the game's score
+// file (Scores.bin in any ASCII letter case) left out. A file whose name
 // could not go through the "name" line of the settings intact (a control
 // character, a leading space) is skipped.
 void scanProfiles();

@@ -29,16 +29,6 @@ const char* const DEVICE_NAMES[] = {
 // "<name>.bin" of this name is the game's score file on a case-blind file system.
 const char* const SCORES_NAME = "Scores";
 
-char asciiUpper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
-
-bool equalIgnoringAsciiCase(const char* a, size_t aLength, const char* b) {
-    if (std::strlen(b) != aLength) return false;
-    for (size_t i = 0; i < aLength; ++i) {
-        if (asciiUpper(a[i]) != asciiUpper(b[i])) return false;
-    }
-    return true;
-}
-
 bool isControl(unsigned char byte) { return byte < 0x20 || byte == 0x7F; }
 
 // Windows opens the device whatever follows the first dot, and ignores
@@ -47,7 +37,7 @@ bool isDeviceName(const char* name) {
     size_t base = std::strcspn(name, ".");
     while (base > 0 && name[base - 1] == ' ') --base;
     for (const char* device : DEVICE_NAMES) {
-        if (equalIgnoringAsciiCase(name, base, device)) return true;
+        if (platform::equalIgnoringAsciiCase(name, base, device)) return true;
     }
     return false;
 }
@@ -84,7 +74,7 @@ bool isAcceptableProfileName(const char* name) {
     const char first = name[0], last = name[length - 1];
     if (first == ' ' || first == '.' || last == ' ' || last == '.') return false;
     if (isDeviceName(name)) return false;
-    if (equalIgnoringAsciiCase(name, length, SCORES_NAME)) return false;
+    if (platform::equalIgnoringAsciiCase(name, length, SCORES_NAME)) return false;
     char stored[PROFILE_NAME_SIZE];
     return platform::toSystemCodePage(name, stored, sizeof stored);
 }
@@ -92,6 +82,13 @@ bool isAcceptableProfileName(const char* name) {
 bool typedProfileName(const char* typed, char* out, size_t outSize) {
     char name[TYPED_NAME_MAX_BYTES + 1];
     copyCutName(typed, TYPED_NAME_MAX_BYTES, name, sizeof name);
+    // Spaces and dots the cut left at the end were not typed there: dropped,
+    // as Windows would drop them from the file name. Typed ones are refused.
+    size_t length = std::strlen(name);
+    if (typed[length] != '\0') {
+        while (length > 0 && (name[length - 1] == ' ' || name[length - 1] == '.')) --length;
+        name[length] = '\0';
+    }
     bool held = platform::toSystemCodePage(name, out, outSize);
     return held && isAcceptableProfileName(name);
 }

@@ -18,7 +18,8 @@ void copyCutName(const char* text, size_t maxBytes, char* out, size_t outSize);
 // by the system's code page, which the Windows file calls and the game use.
 bool isAcceptableProfileName(const char* name);
 
-// The name a typed text (UTF-8) stands for: cut to TYPED_NAME_MAX_BYTES, into
+// The name a typed text (UTF-8) stands for: cut to TYPED_NAME_MAX_BYTES (and
+// then without the spaces and dots the cut leaves at its end), into
 // `out` in the system's code page, as profile names are kept (empty when the
 // code page cannot hold it). True when that name is acceptable.
 bool typedProfileName(const char* typed, char* out, size_t outSize);

@@ -8,9 +8,11 @@
 #include "ui/startup.h"
 
 int main(int argc, char** argv) {
-    // Line-buffered, so that the console lines keep their order with the
-    // game's own output even when standard output is a pipe.
-    std::setvbuf(stdout, nullptr, _IOLBF, BUFSIZ);
+    // Unbuffered, so that every console line is out when it is printed, in
+    // order with standard error and the game's own output, even when standard
+    // output is a pipe. (_IOLBF would not do: the Microsoft C runtime buffers
+    // such a stream fully.) Each line is one printf, so one write.
+    std::setvbuf(stdout, nullptr, _IONBF, 0);
     startLauncher(argc, argv);
     for (;;) fl_do_forms();
 }

@@ -174,9 +174,10 @@ void onNewProfileOk(Fl_Widget*, void*) {
     if (text && *text) {
         char name[PROFILE_NAME_SIZE];
         bool acceptable = typedProfileName(text, name, sizeof name);
-        // A name already listed means that profile, not a second item for it.
-        // (None is, when the code page cannot hold the typed one.)
-        int listed = name[0] ? listedSlot(name) : -1;
+        // A name already listed (or, on Windows, one naming the same file)
+        // means that profile, not a second item for it. (None is, when the
+        // code page cannot hold the typed one.)
+        int listed = name[0] ? ProfileList::slotOfFile(name) : -1;
         std::string why;
         if (listed >= 0) {
             selectProfile(listed);

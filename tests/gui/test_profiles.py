@@ -2,7 +2,11 @@
 profile created from the profile choice, refused names."""
 
 import os
+import shutil
+import subprocess
+import tempfile
 import time
+import unittest
 from pathlib import Path
 
 import launcher_gui as gui
@@ -40,8 +44,10 @@ class ProfilesTest(gui.LauncherTestCase):
         self.assertFalse(self.display.viewable(gui.MAIN_TITLE), "shown before the dialog ended")
         dialog.click(CANCEL)
         window = launcher.wait_for_window()
-        # From the choice, with no profile listed too: a name makes or selects one.
-        for name, item, selected in (("Anna", 0, 0), ("Bert", 1, 1), ("Anna", 2, 0)):
+        # From the choice, with no profile listed too: a name makes or selects
+        # one; on Windows also a name of the same file in another letter case.
+        for name, item, selected in (("Anna", 0, 0), ("Bert", 1, 1), ("Anna", 2, 0),
+                                     ("anna", 2, 0 if gui.WINE else 2)):
             window.pick("profile", item)
             dialog = launcher.wait_for_window(gui.DIALOG_TITLE)
             dialog.type(name)
@@ -50,8 +56,10 @@ class ProfilesTest(gui.LauncherTestCase):
             self.assertEqual(window.selected("profile"), selected, name)
         window.click(gui.START_BUTTON)
         self.assertEqual(launcher.wait_exit(), 0, launcher.stderr())
-        self.assertTrue(install.read("Data/config.ini").startswith(b"name Anna\r\n"))
-        self.assertEqual(sorted(os.listdir(install.file("Data/Profils"))), ["Anna.bin", "Bert.bin"])
+        self.assertTrue(install.read("Data/config.ini").startswith(
+            b"name Anna\r\n" if gui.WINE else b"name anna\r\n"))
+        self.assertEqual(sorted(os.listdir(install.file("Data/Profils"))),
+                         ["Anna.bin", "Bert.bin"] + ["anna.bin"] * (not gui.WINE))
         self.assertTrue(gui.WINE or install.file("Data/Profils").stat().st_mode & 0o777 == 0o755)
         self.assertEqual(install.read("Data/Profils/Anna.bin"), fresh_record("Anna", b"ANETNLIV"))
         self.assertEqual(install.read("Data/Profils/Bert.bin"), fresh_record("Bert", b"TREUQMHA"))
@@ -104,6 +112,22 @@ class ProfilesTest(gui.LauncherTestCase):
         self.assertEqual(install.read("Data/Profils/Chloé.bin")[:len(chloe) + 1], chloe + b"\0")
         self.assertEqual(install.read("Data/config.ini").split(b"\r\n")[0],
                          b"name " + "Zoë".encode(gui.CODE_PAGE))
+
+    # The toolkit takes the C library's locale from the environment; in
+    # Turkish "i" and "I" are no case pair. Names still fold ASCII letters:
+    # "iris.BIN" is listed, and before "Zed".
+    @unittest.skipIf(gui.WINE, "a locale of the Linux C library")
+    def test_names_fold_ascii_letters_under_a_turkish_locale(self):
+        locales = tempfile.mkdtemp(prefix="launcher-locales-")
+        self.addCleanup(shutil.rmtree, locales, True)
+        subprocess.run(["localedef", "-i", "tr_TR", "-f", "UTF-8", locales + "/tr_TR.UTF-8"],
+                       check=True)
+        install = self.installation(profiles=["Zed"])
+        install.write("Data/Profils/iris.BIN", gui.profile_record("iris"))
+        launcher, window = self.start(install, env={"LOCPATH": locales, "LC_ALL": "tr_TR.UTF-8"})
+        window.click(gui.START_BUTTON)
+        self.assertEqual(launcher.wait_exit(), 0, launcher.stderr())
+        self.assertTrue(install.read("Data/config.ini").startswith(b"name iris\r\n"))
 
     # A profile whose file cannot be written is not listed: the dialog stays
     # with the reason under the name (drawn whole over an earlier hint), and

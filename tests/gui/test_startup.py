@@ -59,10 +59,13 @@ class StartupTest(gui.LauncherTestCase):
     # Each link hands its target to the desktop's opener found on PATH. The
     # stand-in openers stay alive as a browser would, so waiting for one
     # would be caught. The scan warns of each profile past the tenth; names
-    # that the settings' "name" line could not carry are not counted.
+    # that the settings' "name" line could not carry and the score file (in
+    # any case) are not counted. Each console line is out when printed: before the reason
+    # why the first profile (a directory) cannot be read, on one pipe.
     def test_scan_warnings_links_toolkit_switches_and_the_close_box(self):
         install = self.installation(game_settings="gamma 100\r\n", profiles=[
-            "Player%02d" % i for i in range(12)] + ["Scores", " Lead", "Tab\t"])
+            "Player%02d" % i for i in range(12)] + ["sCORES", " Lead", "Tab\t"])
+        install.cleared("Data/Profils/Player00.bin").mkdir()
         for name in ("xdg-open", "xdg-email"):
             install.write("bin/" + name, '#!/bin/sh\necho "$(basename "$0") $*" >> "%s/opened.log"'
                           '\nwhile [ -e "%s/gate" ]; do sleep 0.1; done\n' % ((install.path,) * 2))
@@ -70,7 +73,10 @@ class StartupTest(gui.LauncherTestCase):
         install.write("gate", "")
         self.addCleanup(os.remove, install.file("gate"))
         launcher, window = self.start(
-            install, env={"PATH": "%s:%s" % (install.file("bin"), os.environ["PATH"])})
+            install, env={"PATH": "%s:%s" % (install.file("bin"), os.environ["PATH"])}, merged=True)
+        lines = launcher.stdout().splitlines()
+        self.assertEqual(lines[:3], ["Program start"] + ["Warning max profile number reached (10)"] * 2)
+        self.assertIn("Player00.bin", lines[3])
         plain = window.pixels((0, 0, 480, 248))
         opened = lambda: install.read("opened.log").decode().splitlines() \
             if install.file("opened.log").exists() else []

@@ -37,7 +37,8 @@ TEST(Platform, ListsBinEntriesAsStored) {
     EXPECT_TRUE(platform::listBinEntries("no/such/dir").empty());
 }
 
-// A file that is no program is told as such; on Linux a Windows program
+// A file that is no program is told as such (on Windows in the system's
+// words, with the program's name for their "%1"); on Linux a Windows program
 // ("MZ") runs through the wine found on PATH, and its status is kept.
 TEST(Platform, RunsWhatTheGameFileHolds) {
     ScratchDirectory scratch;
@@ -45,7 +46,10 @@ TEST(Platform, RunsWhatTheGameFileHolds) {
     platform::GameRun run = platform::runGameAndWait("1.exe");
     EXPECT_FALSE(run.started);
     EXPECT_FALSE(run.error.empty());
-#ifndef _WIN32
+#ifdef _WIN32
+    EXPECT_NE(run.error.find("1.exe"), std::string::npos) << run.error;
+    EXPECT_EQ(run.error.find('%'), std::string::npos) << run.error;
+#else
     writeFile("bin/wine", "#!/bin/sh\necho \"$@\" > wine_ran.txt\nexit 7\n");
     fs::permissions("bin/wine", fs::perms::owner_all);
     const std::string path = std::getenv("PATH");

@@ -28,7 +28,7 @@ protected:
     test_support::ScratchDirectory scratch;
 };
 
-// Skipped: the game's score file (its exact case only) and names that the
+// Skipped: the game's score file (in any ASCII letter case) and names that the
 // "name" line of the settings would not carry intact. The first listed is
 // current, and is read from the file as listed, never one made beside it. A
 // new file is only made inside an installation; a name longer than 32 bytes
@@ -37,7 +37,7 @@ TEST_F(ProfileFiles, ScanListsTheseNamesAndLoadingMakesOnlyMissingFiles) {
     const std::pair<Names, Names> cases[] = {
         {{}, {}},
         {{"Scores.bin", ".bin"}, {""}},
-        {{"scores.bin"}, {"scores"}},
+        {{"sCORES.bin"}, {}},
         {{"Zed\nLine.bin", "Tab\t.bin", " Lead.bin", "\x7f.bin", "Anna.BIN"}, {"Anna"}},
     };
     for (const auto& [files, names] : cases) {
@@ -56,6 +56,18 @@ TEST_F(ProfileFiles, ScanListsTheseNamesAndLoadingMakesOnlyMissingFiles) {
     load(std::string(100, 'n'));
     EXPECT_EQ(readFile("Data/Profils/" + std::string(100, 'n') + ".bin").substr(0, 34),
               std::string(32, 'n') + '\0' + 'A');
+}
+
+// A typed name means the listed profile of exactly that name, else on
+// Windows one that names the same file ("\xC9" and "\xE9" are É and é in 1252).
+TEST_F(ProfileFiles, TypedNamesMeanTheListedProfileOfTheirFile) {
+    for (const char* name : {"Anna", "\xC9mile", "anna"}) ProfileList::append(name);
+    const bool windows = platform::sameFileName("a", "A");
+    EXPECT_EQ(windows, platform::sameFileName("\xE9MILE", "\xC9mile"));
+    EXPECT_EQ(ProfileList::slotOfFile("anna"), 2);
+    EXPECT_EQ(ProfileList::slotOfFile("ANNA"), windows ? 0 : -1);
+    EXPECT_EQ(ProfileList::slotOfFile("\xE9MILE"), windows ? 1 : -1);
+    EXPECT_EQ(ProfileList::slotOfFile("Bob"), -1);
 }
 
 // Only level state 2 counts, and any non-zero challenge byte. A short file
