@@ -30,7 +30,9 @@ void minimiseConsole();
 // Names and extensions compare by their ASCII letters only: the C library's
 // case functions follow the locale the toolkit takes from the environment,
 // and in Turkish "i" and "I" are no pair.
-inline char asciiUpper(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
+inline char asciiUpper(char c) {
+    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+}
 
 // Whether the first `aLength` bytes of `a` are `b` but for ASCII letter case.
 inline bool equalIgnoringAsciiCase(const char* a, size_t aLength, const char* b) {

@@ -50,7 +50,8 @@ static bool hasBinExtension(const char* name) {
 // keep a fixed order by their raw bytes.
 static bool ntfsOrder(const std::string& a, const std::string& b) {
     auto upperLess = [](char x, char y) {
-        return static_cast<unsigned char>(asciiUpper(x)) < static_cast<unsigned char>(asciiUpper(y));
+        using Byte = unsigned char;
+        return static_cast<Byte>(asciiUpper(x)) < static_cast<Byte>(asciiUpper(y));
     };
     if (std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), upperLess)) return true;
     if (std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end(), upperLess)) return false;

@@ -213,11 +213,9 @@ class Installation:
 
 
 class Launcher:
-    """The launcher running in an installation, output kept outside it (with
-    `merged`, standard error goes to standard output's pipe)."""
+    """The launcher running in an installation, output kept outside it."""
 
-    def __init__(self, display, installation, args=(), env=None, preexec_fn=None, merged=False):
-        self.merged = merged
+    def __init__(self, display, installation, args=(), env=None, preexec_fn=None):
         self.display = display
         self.logs = Path(tempfile.mkdtemp(prefix="launcher-logs-"))
         environment = dict(display.env, ASAN_OPTIONS="detect_leaks=0", **(env or {}))
@@ -225,8 +223,7 @@ class Launcher:
         with open(self.logs / "stdout", "wb") as out, open(self.logs / "stderr", "wb") as err:
             self.process = subprocess.Popen(
                 ["wine"] * WINE + [LAUNCHER_BINARY, *args], cwd=installation.path,
-                env=environment, stdin=DEVNULL, stdout=out, stderr=out if merged else err,
-                preexec_fn=preexec_fn)
+                env=environment, stdin=DEVNULL, stdout=out, stderr=err, preexec_fn=preexec_fn)
 
     def wait_for_window(self, title=MAIN_TITLE, timeout=15):
         """The window of this exact title, once mapped and drawn."""
@@ -246,7 +243,7 @@ class Launcher:
         return (self.logs / "stdout").read_text(errors="replace")
 
     def stderr(self):
-        return (self.logs / ("stdout" if self.merged else "stderr")).read_text(errors="replace")
+        return (self.logs / "stderr").read_text(errors="replace")
 
     def stop(self):
         if self.process.poll() is None:

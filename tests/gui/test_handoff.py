@@ -120,9 +120,8 @@ class HandOffTest(gui.LauncherTestCase):
                                         and path not in gui.STAND_IN_GAME_FILES}
                 preexec_fn = damage(install)
                 before = outside_data()
-                temporaries = lambda: [n for n in os.listdir(install.file("Data")) if n.endswith(".new")]
-                # Windows removes no leftover: it could be a link, as here.
-                left = temporaries() if gui.WINE else []
+                temporaries = lambda: [n for n in os.listdir(install.file("Data")) if ".new" in n]
+                left = temporaries() if gui.WINE else []  # Windows removes none: may be a link
                 launcher, window = self.start(install, preexec_fn=preexec_fn)
                 window.click(gui.START_BUTTON)
                 if config == old:  # the game waits for a second press; case 1 closes

@@ -32,6 +32,7 @@ TEST(Platform, ListsBinEntriesAsStored) {
 #ifdef _WIN32
     std::sort(listed.begin(), listed.end());
     std::sort(expected.begin(), expected.end());
+    EXPECT_TRUE(platform::sameFileName("\xC9mile", "\xE9MILE"));  // É, é in 1252: one file
 #endif
     EXPECT_EQ(listed, expected);
     EXPECT_TRUE(platform::listBinEntries("no/such/dir").empty());

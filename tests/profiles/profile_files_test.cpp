@@ -58,18 +58,6 @@ TEST_F(ProfileFiles, ScanListsTheseNamesAndLoadingMakesOnlyMissingFiles) {
               std::string(32, 'n') + '\0' + 'A');
 }
 
-// A typed name means the listed profile of exactly that name, else on
-// Windows one that names the same file ("\xC9" and "\xE9" are É and é in 1252).
-TEST_F(ProfileFiles, TypedNamesMeanTheListedProfileOfTheirFile) {
-    for (const char* name : {"Anna", "\xC9mile", "anna"}) ProfileList::append(name);
-    const bool windows = platform::sameFileName("a", "A");
-    EXPECT_EQ(windows, platform::sameFileName("\xE9MILE", "\xC9mile"));
-    EXPECT_EQ(ProfileList::slotOfFile("anna"), 2);
-    EXPECT_EQ(ProfileList::slotOfFile("ANNA"), windows ? 0 : -1);
-    EXPECT_EQ(ProfileList::slotOfFile("\xE9MILE"), windows ? 1 : -1);
-    EXPECT_EQ(ProfileList::slotOfFile("Bob"), -1);
-}
-
 // Only level state 2 counts, and any non-zero challenge byte. A short file
 // must not show the previous one's data, nor an entry that cannot be read or
 // made, which shows zero progress; none is ever written.

@@ -42,13 +42,12 @@ TEST(ProfileNameCheck, UnsafeNamesAreRefusedAndOrdinaryOnesAccepted) {
     }
 }
 
-// Cut before it is checked: spaces and dots the cut leaves at the end are
-// dropped (typed there they are refused); the cut may leave out the part
-// that made it unsafe. A superscript digit is one byte of the ANSI code
-// page: still a device. The name is kept in the code page of the Windows file
-// calls and the game (1252 under tools/run-wine-tests.sh); what it lacks, or
-// holds only by a look-alike ("a／b" would become "a/b"), is refused there.
-// POSIX keeps the UTF-8.
+// Cut before it is checked: the spaces and dots the cut leaves at the end go
+// (typed there they are refused), as may the part that made it unsafe. A
+// superscript digit is one byte of the ANSI code page: still a device. The
+// name is kept in the code page of the Windows file calls and the game (1252
+// under tools/run-wine-tests.sh); what it lacks, or holds only by a look-alike
+// ("a／b" would become "a/b"), is refused there. POSIX keeps the UTF-8.
 TEST(TypedProfileName, IsCutThenCheckedAndKeptInTheSystemCodePage) {
     char out[256];
     EXPECT_TRUE(typedProfileName((std::string(29, 'a') + ". b").c_str(), out, sizeof out));
