@@ -24,6 +24,11 @@ void selectDisplay(int argc, char** argv);
 // Full size of the primary screen in pixels (not the work area).
 ScreenSize primaryScreenSize();
 
+// The resolution the desktop announces for a scaled screen, in dots per inch
+// (96 is unscaled): Windows' system DPI, X11's Xft.dpi resource. 0 when none
+// is announced or it cannot be read.
+double desktopDpi();
+
 // Minimises the console window the system gave the program, if there is one.
 void minimiseConsole();
 

@@ -1,12 +1,14 @@
-// POSIX side of the platform layer: X11 through FLTK for the screen and the
-// desktop opener, plain POSIX calls for files and processes.
+// POSIX side of the platform layer: X11 through FLTK for the screen, its
+// announced resolution and the desktop opener, plain POSIX calls for files and processes.
 #include "platform/platform.h"
 
 #include <FL/Fl.H>
 #include <FL/filename.H>
+#include <FL/x.H>
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <dirent.h>
 #include <fcntl.h>
@@ -23,6 +25,18 @@ ScreenSize primaryScreenSize() {
     int x = 0, y = 0, w = 0, h = 0;
     Fl::screen_xywh(x, y, w, h, 0);
     return {w, h};
+}
+
+double desktopDpi() {
+    fl_open_display();
+    // Read as Xft itself reads it: the display's resources (the root window's
+    // RESOURCE_MANAGER, set by the desktop through xrdb), program "Xft".
+    const char* value = fl_display ? XGetDefault(fl_display, "Xft", "dpi") : nullptr;
+    if (!value) return 0;
+    char* end = nullptr;
+    double dpi = std::strtod(value, &end);
+    while (end != value && std::isspace(static_cast<unsigned char>(*end))) ++end;
+    return end != value && *end == '\0' && dpi > 0 ? dpi : 0;
 }
 
 void selectDisplay(int argc, char** argv) {

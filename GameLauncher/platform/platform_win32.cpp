@@ -28,6 +28,19 @@ ScreenSize primaryScreenSize() {
     return {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
 }
 
+double desktopDpi() {
+    // GetDpiForSystem (Windows 10 1607 and later) knows the system DPI of a
+    // DPI-aware process; earlier systems give it as the screen's LOGPIXELSX.
+    using DpiForSystem = UINT(WINAPI*)();
+    FARPROC found = GetProcAddress(GetModuleHandleA("user32.dll"), "GetDpiForSystem");
+    if (found) return reinterpret_cast<DpiForSystem>(reinterpret_cast<void*>(found))();
+    HDC screen = GetDC(nullptr);
+    if (!screen) return 0;
+    int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    return dpi;
+}
+
 void selectDisplay(int, char**) {}
 
 void minimiseConsole() {

@@ -12,8 +12,8 @@ class Fl_Widget;
 void changeLabel(Fl_Widget* widget, const char* text);
 
 // Sets a copy of `text` as the label, wrapped inside the widget's box at the
-// largest size from `largestSize` down at which it fits there (a text too
-// long for the smallest size is cut at the box's edges).
+// largest size from `largestSize` down (to 8 at 96 dpi, scaled) at which it
+// fits there (a text too long for the smallest size is cut at the box's edges).
 void changeLabelToFit(Fl_Widget* widget, const char* text, int largestSize);
 
 // Repaints where the widget's label, as it reads now, is drawn: for a label

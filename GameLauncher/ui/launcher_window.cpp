@@ -14,6 +14,7 @@
 #include "ui/links.h"
 #include "ui/new_profile_dialog.h"
 #include "ui/saved_settings.h"
+#include "ui/scale.h"
 
 Fl_Window* mainWindow = nullptr;
 Fl_Button* pictureButton = nullptr;
@@ -69,9 +70,20 @@ const LinkRow LINKS[] = {
 };
 
 // The picture is made once and kept for the life of the process.
-Fl_Pixmap* picture() {
-    static Fl_Pixmap* pixmap = new Fl_Pixmap(launcherPicture);
-    return pixmap;
+Fl_Image* picture() {
+    static Fl_Image* image = scaledPicture(new Fl_Pixmap(launcherPicture));
+    return image;
+}
+
+// fl_add_box and fl_add_button at the scale in force, from 96-dpi rectangles.
+Fl_Box* addBox(Fl_Boxtype type, int x, int y, int w, int h, const char* label) {
+    const ScaledBox box = scaledBox(x, y, w, h);
+    return fl_add_box(type, box.x, box.y, box.w, box.h, label);
+}
+
+Fl_Button* addButton(int x, int y, int w, int h, const char* label) {
+    const ScaledBox box = scaledBox(x, y, w, h);
+    return fl_add_button(FL_NORMAL_BUTTON, box.x, box.y, box.w, box.h, label);
 }
 
 void addChoiceItems() {
@@ -89,13 +101,13 @@ void addChoiceItems() {
 }  // namespace
 
 void buildLauncherWindow() {
-    mainWindow = fl_bgn_form(FL_NO_BOX, 480, 248);
+    mainWindow = fl_bgn_form(FL_NO_BOX, scaled(MAIN_WINDOW_W), scaled(MAIN_WINDOW_H));
 
-    Fl_Box* background = fl_add_box(FL_UP_BOX, 0, 0, 480, 248, "");
+    Fl_Box* background = addBox(FL_UP_BOX, 0, 0, MAIN_WINDOW_W, MAIN_WINDOW_H, "");
     background->color(FL_GRAY);
     background->selection_color(FL_GRAY);
 
-    pictureButton = fl_add_button(FL_NORMAL_BUTTON, 0, 0, 168, 256, "");
+    pictureButton = addButton(0, 0, 168, 256, "");
     pictureButton->image(picture());
     // With the empty label FLTK would keep a text line free below the image
     // and centre both, pushing the picture 8 pixels up; anchor it at the top
@@ -103,20 +115,22 @@ void buildLauncherWindow() {
     pictureButton->align(FL_ALIGN_TOP | FL_ALIGN_INSIDE);
 
     for (const ChoiceRow& row : CHOICES) {
-        *row.handle = fl_add_choice(FL_NORMAL_CHOICE, 308, row.y, 160, 30, localisedText(row.label));
+        const ScaledBox box = scaledBox(308, row.y, 160, 30);
+        *row.handle =
+            fl_add_choice(FL_NORMAL_CHOICE, box.x, box.y, box.w, box.h, localisedText(row.label));
     }
     addChoiceItems();
 
-    startButton = fl_add_button(FL_NORMAL_BUTTON, 220, 177, 220, 48, localisedText(TXT_START_GAME));
+    startButton = addButton(220, 177, 220, 48, localisedText(TXT_START_GAME));
     startButton->callback(startGame, nullptr);
 
-    progressLabel = fl_add_button(FL_NORMAL_BUTTON, 200, 123, 260, 10, progressText);
+    progressLabel = addButton(200, 123, 260, 10, progressText);
     progressLabel->labelcolor(GREY);
 
     for (const LinkRow& row : LINKS) {
-        Fl_Button* link = fl_add_button(FL_NORMAL_BUTTON, row.x, LINK_Y, row.w, LINK_H, row.label);
+        Fl_Button* link = addButton(row.x, LINK_Y, row.w, LINK_H, row.label);
         link->labelcolor(DARK_BLUE);
-        link->labelsize(LINK_LABEL_SIZE);
+        link->labelsize(scaled(LINK_LABEL_SIZE));
         link->callback(row.callback, nullptr);
         *row.handle = link;
     }

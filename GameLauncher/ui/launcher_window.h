@@ -6,6 +6,10 @@ class Fl_Window;
 class Fl_Button;
 class Fl_Choice;
 
+// The window's size at 96 dpi; it opens at this size times uiScale.
+const int MAIN_WINDOW_W = 480;
+const int MAIN_WINDOW_H = 248;
+
 extern Fl_Window* mainWindow;
 extern Fl_Button* pictureButton;
 extern Fl_Choice* modeChoice;
@@ -19,7 +23,7 @@ extern Fl_Button* websiteLink;
 extern Fl_Button* usShopLink;
 extern Fl_Button* europeShopLink;
 
-// Builds the 480 x 248 window with all its widgets, not shown. Runs after
+// Builds the window with all its widgets at the scale in force, not shown. Runs after
 // fl_initialize so that the coordinates stay top-down.
 void buildLauncherWindow();
 

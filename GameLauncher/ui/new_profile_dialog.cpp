@@ -20,6 +20,7 @@
 #include "profiles/profile_names.h"
 #include "ui/launcher_window.h"
 #include "ui/progress_line.h"
+#include "ui/scale.h"
 
 Fl_Input* newProfileInput = nullptr;
 int newProfileDone = 0;
@@ -35,6 +36,7 @@ const Fl_Align PROMPT_ALIGN = FL_ALIGN_TOP | FL_ALIGN_CLIP | FL_ALIGN_WRAP;
 // The prompt wraps into the 50 pixels above the name field; at the toolkit's
 // usual 14 its three lines are taller than that and the first one is cut.
 const int PROMPT_LABEL_SIZE = 12;
+const int HINT_LABEL_SIZE = 10;
 const char* const REFUSED_HINT = "This name cannot be used for a profile.";
 
 Fl_Window* dialogWindow = nullptr;
@@ -111,23 +113,31 @@ void refuseName(const char* hint) {
     }
 }
 
-void buildDialog() {
-    dialogWindow = new Fl_Window(DIALOG_W, DIALOG_H, localisedText(TXT_ENTER_NAME_TITLE));
-    dialogWindow->resize(screenWidth / 2 - DIALOG_W / 2, screenHeight / 2 - DIALOG_RAISE, DIALOG_W,
-                         DIALOG_H);
+// A dialog widget of type T at the scale in force, from its 96-dpi rectangle.
+template <class T>
+T* made(int x, int y, int w, int h, const char* label) {
+    const ScaledBox box = scaledBox(x, y, w, h);
+    return new T(box.x, box.y, box.w, box.h, label);
+}
 
-    newProfileInput = new Fl_Input(16, 50, 268, 25, "");
+void buildDialog() {
+    const int width = scaled(DIALOG_W), height = scaled(DIALOG_H);
+    dialogWindow = new Fl_Window(width, height, localisedText(TXT_ENTER_NAME_TITLE));
+    dialogWindow->resize(screenWidth / 2 - width / 2, screenHeight / 2 - scaled(DIALOG_RAISE),
+                         width, height);
+
+    newProfileInput = made<Fl_Input>(16, 50, 268, 25, "");
     newProfileInput->labeltype(FL_NORMAL_LABEL);
     newProfileInput->label(localisedText(TXT_ENTER_NAME_PROMPT));
     newProfileInput->align(PROMPT_ALIGN);
-    newProfileInput->labelsize(PROMPT_LABEL_SIZE);
+    newProfileInput->labelsize(scaled(PROMPT_LABEL_SIZE));
 
-    Fl_Button* ok = new Fl_Button(32, 88, 100, 25, "OK");
-    Fl_Button* cancel = new Fl_Button(168, 88, 100, 25, localisedText(TXT_CANCEL));
+    Fl_Button* ok = made<Fl_Button>(32, 88, 100, 25, "OK");
+    Fl_Button* cancel = made<Fl_Button>(168, 88, 100, 25, localisedText(TXT_CANCEL));
 
     // Shown only after a refused name, in the gap above the buttons.
-    refusedHint = new Fl_Box(16, 76, 268, 12, REFUSED_HINT);
-    refusedHint->labelsize(10);
+    refusedHint = made<Fl_Box>(16, 76, 268, 12, REFUSED_HINT);
+    refusedHint->labelsize(scaled(HINT_LABEL_SIZE));
     refusedHint->labelcolor(FL_RED);
     refusedHint->hide();
     dialogWindow->end();

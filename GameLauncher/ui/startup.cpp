@@ -15,11 +15,13 @@
 #include "ui/new_profile_dialog.h"
 #include "ui/progress_line.h"
 #include "ui/saved_settings.h"
+#include "ui/scale.h"
 
 void startLauncher(int& argc, char** argv) {
     std::printf("Program start\n");
     platform::selectDisplay(argc, argv);
     readScreenSize();
+    chooseUiScale(MAIN_WINDOW_W, MAIN_WINDOW_H);
     computeModeSizes();
     ConfigFile::instance()->load();
     scanProfiles();
