@@ -53,6 +53,13 @@ def profile_record(name, levels=0, challenges=0):
     return bytes(record)
 
 
+def scaled(rect, scale):
+    """A 96-dpi (x, y, w, h) at `scale`, its edges rounded as the launcher's."""
+    edge = lambda value: int(value * scale + 0.5)
+    x, y = edge(rect[0]), edge(rect[1])
+    return x, y, edge(rect[0] + rect[2]) - x, edge(rect[1] + rect[3]) - y
+
+
 def wait_until(predicate, timeout=10.0, what="condition"):
     deadline = time.monotonic() + timeout
     while not (value := predicate()):
@@ -63,9 +70,10 @@ def wait_until(predicate, timeout=10.0, what="condition"):
 
 
 class Display:
-    """A private 1366 x 768 Xvfb server without a window manager."""
+    """A private 1366 x 768 Xvfb server without a window manager; at a
+    `scale` other than 1 it announces a scaled screen as a desktop does."""
 
-    def __init__(self):
+    def __init__(self, scale=1):
         read_end, write_end = os.pipe()
         self.process = subprocess.Popen(
             ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1366x768x24", "-nolisten",
@@ -74,6 +82,10 @@ class Display:
         with os.fdopen(read_end) as pipe:
             self.name = ":" + pipe.readline().strip()
         self.env = dict(os.environ, DISPLAY=self.name)
+        self.scale = scale
+        if scale != 1 and not WINE:  # what xrdb sets
+            self.run("xprop", "-root", "-format", "RESOURCE_MANAGER", "8s", "-set",
+                     "RESOURCE_MANAGER", "Xft.dpi:\t%g\n" % (96 * scale))
 
     def run(self, *args, check=True, text=True):
         return subprocess.run(args, env=self.env, stdin=DEVNULL, capture_output=True, text=text,
@@ -118,18 +130,22 @@ class Window:
     def type(self, text):
         self.key(text, command="type")
 
-    def click(self, rect):  # rect: window-relative (x, y, w, h)
+    def click(self, rect):  # rect: window-relative (x, y, w, h) at 96 dpi
         x, y, _, _ = self.geometry()
+        rect = scaled(rect, self.display.scale)
         self.display.mouse_click(x + rect[0] + rect[2] // 2, y + rect[1] + rect[3] // 2)
 
-    def pixels(self, rect):  # raw RGB bytes
+    def pixels(self, rect):  # raw RGB bytes of a rectangle at 96 dpi
+        return self._grab(scaled(rect, self.display.scale))
+
+    def _grab(self, rect):
         x, y, _, _ = self.geometry()
         return self.display.run("import", "-window", "root", "-depth", "8", "-crop", "%dx%d+%d+%d"
                                 % (rect[2], rect[3], x + rect[0], y + rect[1]), "rgb:-", text=False)
 
     def matches(self, png):
         """Whether the window is drawn pixel for pixel as the picture `png`."""
-        return self.pixels((0, 0) + self.geometry()[2:]) == self.display.run(
+        return self._grab((0, 0) + self.geometry()[2:]) == self.display.run(
             "convert", str(png), "-depth", "8", "rgb:-", text=False)
 
     def _menu(self, choice, action):
@@ -139,8 +155,10 @@ class Window:
         menus = wait_until(lambda: {w: g for w, g in self.display.top_level_windows().items()
                                     if w not in before}, what="the %s menu" % choice)
         menu_id, menu = max(menus.items(), key=lambda item: item[1][3])
-        # A menu is items x 21 + 2 x 4 - 1 pixels high with the default font.
-        result = action(menu, (menu[3] - 7) / max(1, round((menu[3] - 7) / 21)))
+        # A menu is items x 21 + 2 x 4 - 1 pixels high with the default font
+        # (its text height and 4), its frame unscaled.
+        item = 4 + 17 * self.display.scale
+        result = action(menu, (menu[3] - 7) / max(1, round((menu[3] - 7) / item)))
         wait_until(lambda: menu_id not in self.display.top_level_windows(), what="the menu to close")
         return result
 
@@ -155,8 +173,9 @@ class Window:
             self.key("Escape")
             return menu[1], item_height
         menu_y, item_height = self._menu(choice, escape)
-        top = self.geometry()[1] + CHOICES[choice][1]
-        return -1 if menu_y >= top + CHOICES[choice][3] else round((top - menu_y) / item_height)
+        rect = scaled(CHOICES[choice], self.display.scale)
+        top = self.geometry()[1] + rect[1]
+        return -1 if menu_y >= top + rect[3] else round((top - menu_y) / item_height)
 
     def close_box(self):
         """Sends the WM_DELETE_WINDOW message a window manager's close box sends."""
@@ -253,12 +272,19 @@ class Launcher:
 
 
 class LauncherTestCase(unittest.TestCase):
-    """One display per test class; what a test starts is cleaned up after it."""
+    """One display per test class, at the class's `scale`; what a test starts
+    is cleaned up after it."""
+    scale = 1
 
     @classmethod
     def setUpClass(cls):
-        cls.display = Display()
+        cls.display = Display(cls.scale)
         cls.addClassCleanup(cls.display.process.terminate)
+        if WINE and cls.scale != 1:  # Windows' system DPI, read as a program starts
+            desktop = ["wine", "reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels",
+                       "/t", "REG_DWORD", "/f", "/d"]
+            cls.display.run(*desktop, str(round(96 * cls.scale)))
+            cls.addClassCleanup(cls.display.run, *desktop, "96")
 
     def setUp(self):
         self.display.run("xdotool", "mousemove", "0", "0")
