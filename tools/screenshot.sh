@@ -2,10 +2,15 @@
 # Takes the README's screenshot: builds the launcher and the demo game if
 # needed, lays out a demo installation in a temporary directory, starts the
 # launcher there on a private Xvfb screen and writes the window, cropped, to
-# docs/screenshot.png (or the path given).
-# Usage: tools/screenshot.sh [OUTPUT.png]     (BUILD_DIR=... picks the build)
+# docs/screenshot.png (or the path given); --scale F shows it at the factor F
+# (through GAMELAUNCHER_SCALE), as on a desktop scaled to F x 100 %.
+# Usage: tools/screenshot.sh [--scale F] [OUTPUT.png]     (BUILD_DIR=... picks the build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+if [ "${1:-}" = --scale ]; then
+  export GAMELAUNCHER_SCALE=${2:?--scale needs a factor}
+  shift 2
+fi
 output=${1:-docs/screenshot.png}
 build=${BUILD_DIR:-build}
 title_pattern='^Tarvelline \(v1\.0 Sept09\)$'

@@ -1,7 +1,5 @@
-"""The launcher on a desktop that announces 150 % and 200 % (Xft.dpi, or
-Windows' LogPixels under Wine), and GAMELAUNCHER_SCALE: both windows at the
-scale, centred, nothing cut off, picks and Start Game where the player sees
-them."""
+"""The launcher on a desktop announcing 150 % and 200 % (Xft.dpi; LogPixels
+under Wine), and GAMELAUNCHER_SCALE."""
 
 import launcher_gui as gui
 
@@ -9,27 +7,26 @@ import launcher_gui as gui
 class ScaledDesktopTest(gui.LauncherTestCase):
     scale = 1.5
 
-    def assert_centred(self, window, size, raised=None):
-        w, h = gui.scaled((0, 0) + size, self.scale)[2:]
-        top = 768 // 2 - gui.scaled((0, raised, 0, 0), self.scale)[1] if raised else (768 - h) // 2
-        self.assertEqual(window.geometry(), ((1366 - w) // 2, top, w, h))
+    def assert_centred(self, window, size, scale=None, raise_by=None):
+        w, h = gui.scaled((0, 0) + size, scale or self.scale)[2:]
+        top = 384 - gui.scaled((0, raise_by, 0, 0), self.scale)[1] if raise_by else (768 - h) // 2
+        self.assertEqual(window.geometry(), ((1366 - w) // 2, top, w, h), scale)
 
-    def assert_inside(self, window, rect, darker_than):
-        """The pixels darker than this in `rect` (a text) clear its top and
-        sides (a bottom-aligned text's descenders may touch its bottom)."""
+    def assert_text_inside(self, window, rect, darker_than):
+        """No text pixel on the top row or at the sides of `rect`."""
         data, w = window.pixels(rect), gui.scaled(rect, self.scale)[2]
         dark = [i // 3 for i in range(0, len(data), 3) if max(data[i:i + 3]) < darker_than]
-        columns = {i % w for i in dark}
+        columns = [p % w for p in dark]
         self.assertTrue(dark and dark[0] >= w and 0 < min(columns) <= max(columns) < w - 1, rect)
 
-    # The second press starts the game although the game's settings cannot be
-    # joined; the first one says so on the button, wrapped and made smaller.
+    # Held by game settings that cannot be joined, the first press says so on
+    # the button, wrapped and made smaller; the second starts the game.
     def test_dialog_window_picks_and_start_game(self):
         install = self.installation()
         install.file("Data/config_game.ini").mkdir()
         launcher, dialog = self.start(install, title=gui.DIALOG_TITLE)
-        self.assert_centred(dialog, (300, 123), raised=52)
-        self.assert_inside(dialog, (0, 0, 300, 50), 100)  # the prompt's three lines
+        self.assert_centred(dialog, (300, 123), raise_by=52)
+        self.assert_text_inside(dialog, (0, 0, 300, 50), 100)  # the prompt's three lines
         dialog.type("Anna")
         dialog.key("Return")
         window = launcher.wait_for_window()
@@ -37,10 +34,10 @@ class ScaledDesktopTest(gui.LauncherTestCase):
         for choice, item in (("language", 1), ("volume", 0), ("mode", 0)):
             window.pick(choice, item)
             self.assertEqual(window.selected(choice), item)
-        self.assert_inside(window, (168, 118, 308, 24), 160)  # the progress line
+        self.assert_text_inside(window, (168, 118, 308, 24), 160)  # the progress line
         window.click(gui.START_BUTTON)
         gui.wait_until(lambda: "Is a directory" in launcher.stderr(), what="the reason")
-        self.assert_inside(window, gui.START_BUTTON, 64)
+        self.assert_text_inside(window, gui.START_BUTTON, 64)
         window.click(gui.START_BUTTON)
         self.assertEqual(launcher.wait_exit(), 0, launcher.stderr())
         # The game's resolution is the screen's, in its pixels.
@@ -52,12 +49,11 @@ class ScaledDesktopTest(gui.LauncherTestCase):
 class DoubleScaleTest(ScaledDesktopTest):
     scale = 2
 
-    # Lowered by quarters until the window fits the 1366 x 768 screen; values
-    # out of range or no plain number leave the desktop's factor.
+    # Lowered until the window fits the screen; a value out of range or no
+    # plain number leaves the desktop's factor.
     def test_the_variable_overrides_the_desktop(self):
         install = self.installation(profiles=["Bob"])
         for value, scale in (("4", 2.75), ("1.5", 1.5), ("1", 1), ("4.5", 2), ("2x", 2)):
             launcher, window = self.start(install, env={"GAMELAUNCHER_SCALE": value})
-            w, h = gui.scaled((0, 0, 480, 248), scale)[2:]
-            self.assertEqual(window.geometry(), ((1366 - w) // 2, (768 - h) // 2, w, h), value)
+            self.assert_centred(window, (480, 248), scale)
             launcher.stop()
