@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs the launcher's benchmarks and prints every figure against its target:
 #   1. start-up: time to a drawn window and peak memory, against the baseline
-#      window program, interleaved pairs on a private Xvfb;
+#      window program, interleaved pairs on a private Xvfb; then the launcher
+#      at the factor 2 (a 200 % desktop) against itself at 1;
 #   2. file work: settings load, profile scan, profile load, launch settings
 #      and join, at several sizes (Google Benchmark);
 #   3. Start Game: from the press until the game's process runs, in-process.
@@ -24,6 +25,7 @@ while [ $# -gt 0 ]; do
     *) echo "usage: bench/run.sh [--pairs N] [--quick]" >&2; exit 2 ;;
   esac
 done
+scale_pairs=$(( pairs > 40 ? 40 : pairs ))
 
 tools/install-deps.sh build bench
 cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DLAUNCHER_BENCH=ON \
@@ -60,6 +62,10 @@ benchmark_options=(--benchmark_min_time="$min_time" --benchmark_repetitions="$re
   echo "== Start-up ($pairs pairs)"
   "$bench/startup_bench" --launcher build-bench/GameLauncher/GameLauncher \
     --baseline "$bench/baseline_window" --pairs "$pairs"
+  echo
+  echo "== Start-up at 200 % ($scale_pairs pairs)"
+  "$bench/startup_bench" --launcher build-bench/GameLauncher/GameLauncher --scale 2 \
+    --pairs "$scale_pairs"
   echo
   echo "== File work"
   "$bench/file_work_bench" "${benchmark_options[@]}"

@@ -58,12 +58,19 @@ ScaledBox scaledBox(int x, int y, int w, int h) {
 
 Fl_Image* scaledPicture(Fl_Pixmap* picture) {
     if (uiScale == 1) return picture;
-    // No pixel of the picture is transparent, so the background colour given
-    // to the conversion shows nowhere.
+    // The conversion gives red, green, blue and alpha. No pixel of the picture
+    // is transparent: keep the colours alone, which the toolkit draws as a
+    // plain copy instead of blending them with the window's background.
     Fl_RGB_Image converted(picture, FL_GRAY);
+    const int pixels = converted.w() * converted.h();
+    uchar* colours = new uchar[pixels * 3];
+    for (int i = 0; i < pixels; ++i) std::memcpy(colours + 3 * i, converted.array + 4 * i, 3);
+    Fl_RGB_Image opaque(colours, converted.w(), converted.h(), 3);
+    opaque.alloc_array = 1;
+
     const Fl_RGB_Scaling previous = Fl_Image::RGB_scaling();
     Fl_Image::RGB_scaling(FL_RGB_SCALING_BILINEAR);
-    Fl_Image* resampled = converted.copy(scaled(picture->w()), scaled(picture->h()));
+    Fl_Image* resampled = opaque.copy(scaled(picture->w()), scaled(picture->h()));
     Fl_Image::RGB_scaling(previous);
     delete picture;
     return resampled;
