@@ -53,11 +53,9 @@ def profile_record(name, levels=0, challenges=0):
     return bytes(record)
 
 
-def scaled(rect, scale):
-    """A 96-dpi (x, y, w, h) at `scale`, its edges rounded as the launcher's."""
-    edge = lambda value: int(value * scale + 0.5)
-    x, y = edge(rect[0]), edge(rect[1])
-    return x, y, edge(rect[0] + rect[2]) - x, edge(rect[1] + rect[3]) - y
+def scaled(r, scale):  # a 96-dpi (x, y, w, h), its edges rounded as the launcher's
+    x, y, right, bottom = (int(v * scale + 0.5) for v in (r[0], r[1], r[0] + r[2], r[1] + r[3]))
+    return x, y, right - x, bottom - y
 
 
 def wait_until(predicate, timeout=10.0, what="condition"):
@@ -70,8 +68,7 @@ def wait_until(predicate, timeout=10.0, what="condition"):
 
 
 class Display:
-    """A private 1366 x 768 Xvfb server without a window manager; at a
-    `scale` other than 1 it announces a scaled screen as a desktop does."""
+    """A private 1366 x 768 Xvfb server without a window manager, at `scale`."""
 
     def __init__(self, scale=1):
         read_end, write_end = os.pipe()
@@ -81,8 +78,7 @@ class Display:
         os.close(write_end)
         with os.fdopen(read_end) as pipe:
             self.name = ":" + pipe.readline().strip()
-        self.env = dict(os.environ, DISPLAY=self.name)
-        self.scale = scale
+        self.env, self.scale = dict(os.environ, DISPLAY=self.name), scale
         if scale != 1 and not WINE:  # what xrdb sets
             self.run("xprop", "-root", "-format", "RESOURCE_MANAGER", "8s", "-set",
                      "RESOURCE_MANAGER", "Xft.dpi:\t%g\n" % (96 * scale))
@@ -127,25 +123,25 @@ class Window:
         self.display.run("xdotool", "windowfocus", "--sync", str(self.id), check=False)
         self.display.run("xdotool", command, "--delay", "15", "--", *keys)
 
-    def type(self, text):
+    def type(self, text, *then):  # then presses the keys `then` ("Return")
         self.key(text, command="type")
+        if then:
+            self.key(*then)
 
     def click(self, rect):  # rect: window-relative (x, y, w, h) at 96 dpi
         x, y, _, _ = self.geometry()
         rect = scaled(rect, self.display.scale)
         self.display.mouse_click(x + rect[0] + rect[2] // 2, y + rect[1] + rect[3] // 2)
 
-    def pixels(self, rect):  # raw RGB bytes of a rectangle at 96 dpi
-        return self._grab(scaled(rect, self.display.scale))
-
-    def _grab(self, rect):
+    def pixels(self, rect, physical=False):  # raw RGB bytes; rect at 96 dpi unless physical
         x, y, _, _ = self.geometry()
+        rect = rect if physical else scaled(rect, self.display.scale)
         return self.display.run("import", "-window", "root", "-depth", "8", "-crop", "%dx%d+%d+%d"
                                 % (rect[2], rect[3], x + rect[0], y + rect[1]), "rgb:-", text=False)
 
     def matches(self, png):
         """Whether the window is drawn pixel for pixel as the picture `png`."""
-        return self._grab((0, 0) + self.geometry()[2:]) == self.display.run(
+        return self.pixels((0, 0) + self.geometry()[2:], True) == self.display.run(
             "convert", str(png), "-depth", "8", "rgb:-", text=False)
 
     def _menu(self, choice, action):
@@ -155,9 +151,8 @@ class Window:
         menus = wait_until(lambda: {w: g for w, g in self.display.top_level_windows().items()
                                     if w not in before}, what="the %s menu" % choice)
         menu_id, menu = max(menus.items(), key=lambda item: item[1][3])
-        # A menu is items x 21 + 2 x 4 - 1 pixels high with the default font
-        # (its text height and 4), its frame unscaled.
-        item = 4 + 17 * self.display.scale
+        # A menu is items x 21 + 2 x 4 - 1 pixels high with the default font.
+        item = 4 + 17 * self.display.scale  # the text's height scales, the rest does not
         result = action(menu, (menu[3] - 7) / max(1, round((menu[3] - 7) / item)))
         wait_until(lambda: menu_id not in self.display.top_level_windows(), what="the menu to close")
         return result
@@ -272,8 +267,7 @@ class Launcher:
 
 
 class LauncherTestCase(unittest.TestCase):
-    """One display per test class, at the class's `scale`; what a test starts
-    is cleaned up after it."""
+    """One display per test class at its scale; what a test starts is cleaned up after it."""
     scale = 1
 
     @classmethod
@@ -281,10 +275,10 @@ class LauncherTestCase(unittest.TestCase):
         cls.display = Display(cls.scale)
         cls.addClassCleanup(cls.display.process.terminate)
         if WINE and cls.scale != 1:  # Windows' system DPI, read as a program starts
-            desktop = ["wine", "reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels",
-                       "/t", "REG_DWORD", "/f", "/d"]
-            cls.display.run(*desktop, str(round(96 * cls.scale)))
-            cls.addClassCleanup(cls.display.run, *desktop, "96")
+            reg = ["wine", "reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels", "/t",
+                   "REG_DWORD", "/f", "/d"]
+            cls.display.run(*reg, str(round(96 * cls.scale)))
+            cls.addClassCleanup(cls.display.run, *reg, "96")
 
     def setUp(self):
         self.display.run("xdotool", "mousemove", "0", "0")

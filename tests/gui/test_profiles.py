@@ -31,8 +31,7 @@ class ProfilesTest(gui.LauncherTestCase):
         self.assertEqual(dialog.geometry(), (1366 // 2 - 150, 768 // 2 - 52, 300, 123))
         before = install.snapshot()
         for name in ("../../evil", "..", "CON", "Scores"):
-            dialog.type(name)  # replaces the refused text, which stays selected
-            dialog.key("Return")
+            dialog.type(name, "Return")  # replaces the refused text, which stays selected
             time.sleep(0.3)
             self.assertTrue(self.display.viewable(gui.DIALOG_TITLE), name)
             self.assertEqual(install.snapshot(), before, name)
@@ -47,8 +46,7 @@ class ProfilesTest(gui.LauncherTestCase):
                                      ("anna", 2, 0 if gui.WINE else 2), ("Anna", 3 - gui.WINE, 0)):
             window.pick("profile", item)
             dialog = launcher.wait_for_window(gui.DIALOG_TITLE)
-            dialog.type(name)
-            dialog.key("Return")
+            dialog.type(name, "Return")
             gui.wait_until(lambda: not self.display.viewable(gui.DIALOG_TITLE), what="no dialog")
             self.assertEqual(window.selected("profile"), selected, name)
         window.click(gui.START_BUTTON)
@@ -97,8 +95,7 @@ class ProfilesTest(gui.LauncherTestCase):
         launcher, window = self.start(install)
         window.pick("profile", 1)
         dialog = launcher.wait_for_window(gui.DIALOG_TITLE)
-        dialog.type("Chloé")
-        dialog.key("Return")
+        dialog.type("Chloé", "Return")
         gui.wait_until(lambda: not self.display.viewable(gui.DIALOG_TITLE), what="the dialog to close")
         window.pick("profile", 0)
         window.click(gui.START_BUTTON)
