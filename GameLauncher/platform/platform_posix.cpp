@@ -1,5 +1,6 @@
-// POSIX side of the platform layer: X11 through FLTK for the screen, its
-// announced resolution and the desktop opener, plain POSIX calls for files and processes.
+// POSIX side of the platform layer: X11 through FLTK for the screen, the
+// resolution it announces and the desktop opener, plain POSIX calls for files
+// and processes.
 #include "platform/platform.h"
 
 #include <FL/Fl.H>

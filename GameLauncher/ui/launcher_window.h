@@ -23,8 +23,8 @@ extern Fl_Button* websiteLink;
 extern Fl_Button* usShopLink;
 extern Fl_Button* europeShopLink;
 
-// Builds the window with all its widgets at the scale in force, not shown. Runs after
-// fl_initialize so that the coordinates stay top-down.
+// Builds the window with all its widgets at the scale in force, not shown.
+// Runs after fl_initialize so that the coordinates stay top-down.
 void buildLauncherWindow();
 
 // Deletes the window and clears every handle, so that tests can build it

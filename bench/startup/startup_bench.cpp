@@ -133,7 +133,9 @@ int main(int argc, char** argv) {
         WindowWatch watch;
         Installation install;
         install.fillTypical();
-        auto runLauncher = [&] { return measure(watch, options.launcher, install, options, scale); };
+        auto runLauncher = [&] {
+            return measure(watch, options.launcher, install, options, scale);
+        };
         auto runBaseline = [&] { return measure(watch, options.baseline, install, options); };
 
         for (int i = 0; i < options.warmup; ++i) {
