@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 #include "platform/platform.h"
 #include "platform/screen.h"
@@ -26,6 +27,48 @@ double plainNumber(const char* text) {
     char* end = nullptr;
     double value = std::strtod(text, &end);
     return *end == '\0' ? value : -1;
+}
+
+// Where output pixel i of `to` samples a line of `from` pixels: the left
+// neighbour and the right one's weight in 1/256 (pixel centres aligned).
+struct Tap {
+    int first, second, weight;
+};
+
+Tap tapFor(int i, int from, int to) {
+    const long position = ((2L * i + 1) * from * 256) / (2L * to) - 128;
+    if (position <= 0) return {0, 0, 0};
+    const int first = static_cast<int>(position >> 8);
+    if (first >= from - 1) return {from - 1, from - 1, 0};
+    return {first, first + 1, static_cast<int>(position & 255)};
+}
+
+// Resamples pixels of `depth` bytes (red, green, blue first) into a new
+// w x h array of 3-byte ones, bilinearly in fixed point: the toolkit's own
+// smooth copy works in floating point per channel and cost more than the
+// rest of a scaled start-up.
+uchar* resampleBilinear(const uchar* from, int depth, int fromW, int fromH, int w, int h) {
+    std::vector<Tap> columns(w);
+    for (int x = 0; x < w; ++x) columns[x] = tapFor(x, fromW, w);
+    uchar* out = new uchar[static_cast<size_t>(w) * h * 3];
+    uchar* pixel = out;
+    for (int y = 0; y < h; ++y) {
+        const Tap row = tapFor(y, fromH, h);
+        const uchar* upper = from + static_cast<size_t>(row.first) * fromW * depth;
+        const uchar* lower = from + static_cast<size_t>(row.second) * fromW * depth;
+        for (const Tap& column : columns) {
+            const int left = column.first * depth, right = column.second * depth;
+            for (int c = 0; c < 3; ++c) {
+                const int top =
+                    upper[left + c] * (256 - column.weight) + upper[right + c] * column.weight;
+                const int bottom =
+                    lower[left + c] * (256 - column.weight) + lower[right + c] * column.weight;
+                *pixel++ = static_cast<uchar>(
+                    (top * (256 - row.weight) + bottom * row.weight + 32768) >> 16);
+            }
+        }
+    }
+    return out;
 }
 
 }  // namespace
@@ -58,20 +101,15 @@ ScaledBox scaledBox(int x, int y, int w, int h) {
 
 Fl_Image* scaledPicture(Fl_Pixmap* picture) {
     if (uiScale == 1) return picture;
-    // The conversion gives red, green, blue and alpha. No pixel of the picture
-    // is transparent: keep the colours alone, which the toolkit draws as a
-    // plain copy instead of blending them with the window's background.
+    // The conversion gives red, green, blue and alpha; no pixel of the
+    // picture is transparent, so the copy keeps the colours alone, which the
+    // toolkit draws as a plain copy instead of blending them on every draw.
     Fl_RGB_Image converted(picture, FL_GRAY);
-    const int pixels = converted.w() * converted.h();
-    uchar* colours = new uchar[pixels * 3];
-    for (int i = 0; i < pixels; ++i) std::memcpy(colours + 3 * i, converted.array + 4 * i, 3);
-    Fl_RGB_Image opaque(colours, converted.w(), converted.h(), 3);
-    opaque.alloc_array = 1;
-
-    const Fl_RGB_Scaling previous = Fl_Image::RGB_scaling();
-    Fl_Image::RGB_scaling(FL_RGB_SCALING_BILINEAR);
-    Fl_Image* resampled = opaque.copy(scaled(picture->w()), scaled(picture->h()));
-    Fl_Image::RGB_scaling(previous);
+    const int w = scaled(picture->w()), h = scaled(picture->h());
+    Fl_RGB_Image* resampled = new Fl_RGB_Image(
+        resampleBilinear(converted.array, converted.d(), converted.w(), converted.h(), w, h), w, h,
+        3);
+    resampled->alloc_array = 1;
     delete picture;
     return resampled;
 }
