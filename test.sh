@@ -56,7 +56,7 @@ else
   # The package for whoever ships the game: the program and its notices.
   listing=$(cmake --build build-win --target package >/dev/null &&
     python3 -c 'import sys, zipfile; print(*sorted(zipfile.ZipFile(sys.argv[1]).namelist()))' \
-      build-win/GameLauncher-win64.zip)
+      build-win/GameLauncher-1.0.0-win64.zip)
   [ "$listing" = "GameLauncher.exe third_party_notices.txt" ] || failed+=("windows: package")
 fi
 

@@ -6,7 +6,7 @@ install(FILES ${PROJECT_SOURCE_DIR}/docs/third_party_notices.txt DESTINATION .)
 
 set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_NAME GameLauncher)
-set(CPACK_PACKAGE_FILE_NAME GameLauncher-win64)
+set(CPACK_PACKAGE_FILE_NAME GameLauncher-${PROJECT_VERSION}-win64)
 # Unpacked, the files go straight into the game's installation directory.
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
 # Shipped without the debugging information of the build.

@@ -14,13 +14,21 @@ assets/launcher_picture.cpp includes:
     256 colour lines "<key> c #RRGGBB", then 256 rows of 336 characters
     };
 
-Standard library only, and deterministic: the same file on every run.
-Usage: tools/make_picture.py [--out PATH]
+The program's icon is drawn from the same castle: an emblem of the castle
+in front of the moon on the dusk sky, in a gold ring, written as the
+16, 32 and 48 pixel XPM images of the X11 windows (assets/launcher_icon.xpm,
+fully transparent or opaque pixels) and as a Windows icon file holding
+16, 32 and 48 pixel bitmaps and a 256 pixel PNG (assets/launcher_icon.ico).
+
+Standard library only, and deterministic: the same files on every run.
+Usage: tools/make_picture.py [--out PATH] [--icon-out STEM]
 """
 
 import argparse
 import math
 import os
+import struct
+import zlib
 
 WIDTH, HEIGHT = 168, 256
 COLOURS = 256
@@ -535,12 +543,121 @@ def xpm_text(palette, indices):
     return "\n".join(lines) + "\n"
 
 
+# The emblem's window onto the picture: the castle and its crag, square.
+EMBLEM_X, EMBLEM_Y, EMBLEM_SPAN = -8.0, 40.0, 130.0
+EMBLEM_MOON = (0.28, 0.28, 0.11)  # centre and radius, in emblem units
+X11_ICON_SIZES = (16, 32, 48)
+ICO_SIZES = (16, 32, 48, 256)
+
+
+def emblem_colour(u, v, ring):
+    """RGBA (0..1) of the emblem at u, v in 0..1; `ring` is the gold ring's width."""
+    r = math.hypot(u - 0.5, v - 0.5)
+    if r > 0.5:
+        return None
+    if r > 0.5 - ring:
+        return mix(hex_colour("#FFF4C0"), hex_colour("#A8621E"), v)
+    x, y = EMBLEM_X + u * EMBLEM_SPAN, EMBLEM_Y + v * EMBLEM_SPAN
+    if in_castle(x, y):
+        return hex_colour("#161230")
+    mx, my, mr = EMBLEM_MOON
+    if math.hypot(u - mx, v - my) <= mr:
+        return hex_colour("#FBF3D8")
+    # The sky from high up down to the glow above the horizon.
+    depth = 100 + v * (HORIZON - 100)
+    for (ya, ca), (yb, cb) in zip(SKY_STOPS, SKY_STOPS[1:]):
+        if depth <= yb:
+            return mix(ca, cb, (depth - ya) / (yb - ya))
+    return SKY_STOPS[-1][1]
+
+
+def paint_icon(size):
+    """Rows of (r, g, b, a) bytes: the emblem at `size`, anti-aliased."""
+    samples = 2 if size > 64 else 5
+    ring = max(1.3 / size, 0.055)
+    rows = []
+    for y in range(size):
+        row = []
+        for x in range(size):
+            total, hits = [0.0, 0.0, 0.0], 0
+            for sy in range(samples):
+                for sx in range(samples):
+                    c = emblem_colour((x + (sx + 0.5) / samples) / size,
+                                      (y + (sy + 0.5) / samples) / size, ring)
+                    if c is not None:
+                        hits += 1
+                        total = [total[i] + c[i] for i in range(3)]
+            alpha = hits / (samples * samples)
+            rgb = [int(round(255 * total[i] / hits)) if hits else 0 for i in range(3)]
+            row.append(tuple(rgb) + (int(round(255 * alpha)),))
+        rows.append(row)
+    return rows
+
+
+def icon_xpm_text(images):
+    """The X11 icons as XPM arrays launcher_icon_<size>_xpm: pixels more
+    than half covered are opaque, the others transparent ("None")."""
+    lines = ["/* XPM */"]
+    for size, rows in images:
+        colours = sorted({p[:3] for row in rows for p in row if p[3] >= 128})
+        chars = "".join(chr(c) for c in range(35, 127) if chr(c) not in '"\\')
+        keys = {c: chars[i // len(chars)] + chars[i % len(chars)] for i, c in enumerate(colours)}
+        lines += ["static const char* const launcher_icon_%d_xpm[] = {" % size,
+                  '"%d %d %d 2",' % (size, size, len(colours) + 1), '"   c None",']
+        lines += ['"%s c #%02X%02X%02X",' % ((keys[c],) + c) for c in colours]
+        lines.append(",\n".join('"' + "".join(keys[p[:3]] if p[3] >= 128 else "  " for p in row)
+                                 + '"' for row in rows))
+        lines.append("};")
+    return "\n".join(lines) + "\n"
+
+
+def png_bytes(rows):
+    size = len(rows)
+    raw = b"".join(b"\0" + bytes(v for p in row for v in p) for row in rows)
+    chunk = lambda kind, data: (struct.pack(">I", len(data)) + kind + data
+                                + struct.pack(">I", zlib.crc32(kind + data)))
+    return (b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", size, size, 8, 6, 0, 0, 0))
+            + chunk(b"IDAT", zlib.compress(raw, 9)) + chunk(b"IEND", b""))
+
+
+def dib_bytes(rows):
+    """A 32-bit BGRA icon bitmap, bottom-up, with its (all-zero) AND mask."""
+    size = len(rows)
+    header = struct.pack("<IiiHHIIiiII", 40, size, 2 * size, 1, 32, 0, 0, 0, 0, 0, 0)
+    pixels = b"".join(bytes((p[2], p[1], p[0], p[3])) for row in reversed(rows) for p in row)
+    mask = bytes(((size + 31) // 32) * 4 * size)
+    return header + pixels + mask
+
+
+def ico_bytes(images):
+    entries = [(size, png_bytes(rows) if size >= 256 else dib_bytes(rows)) for size, rows in images]
+    out = struct.pack("<HHH", 0, 1, len(entries))
+    offset = 6 + 16 * len(entries)
+    for size, data in entries:
+        out += struct.pack("<BBBBHHII", size % 256, size % 256, 0, 0, 1, 32, len(data), offset)
+        offset += len(data)
+    return out + b"".join(data for _, data in entries)
+
+
+def write_icons(stem):
+    images = {size: paint_icon(size) for size in sorted(set(X11_ICON_SIZES + ICO_SIZES))}
+    with open(stem + ".xpm", "w", encoding="ascii", newline="\n") as out:
+        out.write(icon_xpm_text([(size, images[size]) for size in X11_ICON_SIZES]))
+    with open(stem + ".ico", "wb") as out:
+        out.write(ico_bytes([(size, images[size]) for size in ICO_SIZES]))
+
+
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
-    default_out = os.path.join(here, "..", "GameLauncher", "assets", "launcher_picture.xpm")
+    assets = os.path.join(here, "..", "GameLauncher", "assets")
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
-    parser.add_argument("--out", default=default_out, help="XPM file to write")
+    parser.add_argument("--out", default=os.path.join(assets, "launcher_picture.xpm"),
+                        help="XPM file to write")
+    parser.add_argument("--icon-out", default=os.path.join(assets, "launcher_icon"),
+                        help="where the icons go: STEM.xpm and STEM.ico")
     args = parser.parse_args()
+
+    write_icons(args.icon_out)
 
     pixels = paint()
     palette = distinct_palette(median_cut([p for row in pixels for p in row], COLOURS), COLOURS)

@@ -53,6 +53,15 @@ inline bool equalIgnoringAsciiCase(const char* a, size_t aLength, const char* b)
 // only, as NTFS compares them ("Anna" and "anna", "\xC9mile" and "\xE9mile").
 bool sameFileName(const char* a, const char* b);
 
+// The program's own icon at the system's large and small icon sizes, as
+// icon handles (HICON) loaded from GameLauncher.exe's first icon resource;
+// null where there is none (on X11 the windows take the toolkit's images).
+struct ProgramIcons {
+    void* large = nullptr;
+    void* small = nullptr;
+};
+ProgramIcons programIcons();
+
 // Names (file name part only, as stored) of the entries of `directory` that
 // match "*.bin", the extension's ASCII letters compared without case,
 // directories included. POSIX yields them in the order an NTFS directory

@@ -54,6 +54,8 @@ void minimiseConsole() {
     // A terminal is not ours to minimise.
 }
 
+ProgramIcons programIcons() { return {}; }
+
 static bool hasBinExtension(const char* name) {
     size_t length = std::strlen(name);
     return length >= 4 && equalIgnoringAsciiCase(name + length - 4, 4, ".bin");

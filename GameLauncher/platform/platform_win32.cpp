@@ -48,6 +48,15 @@ void minimiseConsole() {
     if (console) ShowWindow(console, SW_SHOWMINIMIZED);
 }
 
+ProgramIcons programIcons() {
+    HINSTANCE program = GetModuleHandleW(nullptr);
+    auto load = [program](int width, int height) -> void* {
+        return LoadImageW(program, MAKEINTRESOURCEW(1), IMAGE_ICON, width, height, LR_DEFAULTCOLOR);
+    };
+    return {load(GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)),
+            load(GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON))};
+}
+
 // The file search also matches a pattern against the 8.3 alias of a long
 // name ("notes.binary" is also "NOTES~1.BIN"), so the name it reports is
 // checked once more.

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 
+#include "ui/command_line.h"
 #include "ui/startup.h"
 
 int main(int argc, char** argv) {
@@ -13,6 +14,7 @@ int main(int argc, char** argv) {
     // output is a pipe. (_IOLBF would not do: the Microsoft C runtime buffers
     // such a stream fully.) Each line is one printf, so one write.
     std::setvbuf(stdout, nullptr, _IONBF, 0);
+    if (answerInformationSwitch(argc, argv)) return 0;
     startLauncher(argc, argv);
     for (;;) fl_do_forms();
 }

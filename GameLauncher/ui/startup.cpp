@@ -16,6 +16,7 @@
 #include "ui/progress_line.h"
 #include "ui/saved_settings.h"
 #include "ui/scale.h"
+#include "ui/window_icons.h"
 
 void startLauncher(int& argc, char** argv) {
     std::printf("Program start\n");
@@ -27,6 +28,7 @@ void startLauncher(int& argc, char** argv) {
     scanProfiles();
 
     fl_initialize(&argc, argv, "Tarvelline", nullptr, 0);
+    setWindowIcons();
     buildLauncherWindow();
     platform::minimiseConsole();
 

@@ -1,0 +1,7 @@
+// The two switches of the launcher's own: --version and --help.
+#pragma once
+
+// When an argument asks for the version (--version) or the usage (--help,
+// -h, and /? on Windows), prints it on standard output and gives true: the
+// launcher then ends with status 0, before any file or display is touched.
+bool answerInformationSwitch(int argc, char** argv);
