@@ -29,6 +29,9 @@ const LanguageTable languageTables[LANGUAGE_COUNT] = {
         "Max",
         "Cannot start %s:\n%s",
         "Settings not saved:\n%s\nPress again to start anyway",
+        "This name cannot be a file name; choose another.",
+        "The profile list is full.",
+        "Profile file not made: %s",
     },
     {   // 2 French
         "Plein écran",
@@ -51,6 +54,9 @@ const LanguageTable languageTables[LANGUAGE_COUNT] = {
         "Max",
         "Impossible de lancer %s :\n%s",
         "Réglages non enregistrés :\n%s\nAppuyez encore pour jouer quand même",
+        "Ce nom ne peut pas servir de nom de fichier.",
+        "La liste des profils est pleine.",
+        "Fichier du profil non créé : %s",
     },
     {   // 3 Spanish
         "Pantalla completa",
@@ -73,6 +79,9 @@ const LanguageTable languageTables[LANGUAGE_COUNT] = {
         "Max",
         "No se puede iniciar %s:\n%s",
         "No se guardó la configuración:\n%s\nPulse otra vez para jugar igualmente",
+        "Este nombre no sirve como nombre de archivo.",
+        "La lista de perfiles está llena.",
+        "Archivo del perfil no creado: %s",
     },
     {   // 4 Italian
         "Fullscreen",
@@ -95,6 +104,9 @@ const LanguageTable languageTables[LANGUAGE_COUNT] = {
         "Max",
         "Impossibile avviare %s:\n%s",
         "Impostazioni non salvate:\n%s\nPremere di nuovo per giocare comunque",
+        "Questo nome non può essere un nome di file.",
+        "L'elenco dei profili è pieno.",
+        "File del profilo non creato: %s",
     },
     {   // 5 German
         "Vollbild",
@@ -117,6 +129,9 @@ const LanguageTable languageTables[LANGUAGE_COUNT] = {
         "Max",
         "%s kann nicht gestartet werden:\n%s",
         "Einstellungen nicht gespeichert:\n%s\nErneut drücken, um trotzdem zu spielen",
+        "Dieser Name taugt nicht als Dateiname.",
+        "Die Profilliste ist voll.",
+        "Profildatei nicht angelegt: %s",
     },
     {   // 6 Dutch
         "Fullscreen",
@@ -139,6 +154,9 @@ const LanguageTable languageTables[LANGUAGE_COUNT] = {
         "Max",
         "Kan %s niet starten:\n%s",
         "Instellingen niet opgeslagen:\n%s\nDruk nogmaals om toch te spelen",
+        "Deze naam kan geen bestandsnaam zijn.",
+        "De profiellijst is vol.",
+        "Profielbestand niet gemaakt: %s",
     },
 };
 

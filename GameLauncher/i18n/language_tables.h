@@ -29,6 +29,12 @@ enum StringId {
     // On the Start button when the game's settings could not be saved: a
     // format taking the system's reason (one %s).
     TXT_SETTINGS_NOT_SAVED,
+    // On the new-profile dialog's hint line: a typed name that cannot be a
+    // file name; a full profile list; a profile file that could not be made
+    // (a format taking the system's reason, one %s).
+    TXT_NAME_NOT_A_FILE_NAME,
+    TXT_PROFILE_LIST_FULL,
+    TXT_PROFILE_NOT_CREATED,
     STRING_COUNT
 };
 

@@ -36,8 +36,6 @@ const Fl_Align PROMPT_ALIGN = FL_ALIGN_TOP | FL_ALIGN_CLIP | FL_ALIGN_WRAP;
 // The prompt wraps into the 50 pixels above the name field; at the toolkit's
 // usual 14 its three lines are taller than that and the first one is cut.
 const int PROMPT_LABEL_SIZE = 12;
-const int HINT_LABEL_SIZE = 10;
-const char* const REFUSED_HINT = "This name cannot be used for a profile.";
 
 Fl_Window* dialogWindow = nullptr;
 Fl_Box* refusedHint = nullptr;
@@ -95,15 +93,11 @@ void selectCurrentProfileItem() {
     profileChoice->value(slot >= 0 ? slot : ProfileList::count - 1);
 }
 
-// Beeps and shows `hint` (a fixed text, or a copy is taken) under the name.
+// Beeps and shows `hint` (a copy is taken) under the name.
 void refuseName(const char* hint) {
     fl_beep();
     if (refusedHint) {
-        if (hint == REFUSED_HINT) {
-            refusedHint->label(REFUSED_HINT);
-        } else {
-            refusedHint->copy_label(hint);
-        }
+        refusedHint->copy_label(hint);
         refusedHint->show();
         dialogWindow->redraw();
     }
@@ -136,8 +130,11 @@ void buildDialog() {
     Fl_Button* cancel = made<Fl_Button>(168, 88, 100, 25, localisedText(TXT_CANCEL));
 
     // Shown only after a refused name, in the gap above the buttons.
-    refusedHint = made<Fl_Box>(16, 76, 268, 12, REFUSED_HINT);
+    refusedHint = made<Fl_Box>(HINT_X, HINT_Y, HINT_W, HINT_H, "");
     refusedHint->labelsize(scaled(HINT_LABEL_SIZE));
+    // Our hints fit in one line; a system reason too long for the line
+    // wraps, and what falls below the box is cut.
+    refusedHint->align(FL_ALIGN_TOP | FL_ALIGN_INSIDE | FL_ALIGN_WRAP | FL_ALIGN_CLIP);
     refusedHint->labelcolor(FL_RED);
     refusedHint->hide();
     dialogWindow->end();
@@ -146,7 +143,6 @@ void buildDialog() {
     dialogWindow->callback(onNewProfileDone, nullptr);
     cancel->callback(onNewProfileDone, nullptr);
     ok->callback(onNewProfileOk, nullptr);
-    ok->shortcut(FL_Enter);
 }
 
 }  // namespace
@@ -192,7 +188,7 @@ void onNewProfileOk(Fl_Widget*, void*) {
         if (listed >= 0) {
             selectProfile(listed);
         } else if (!acceptable || ProfileList::count >= MAX_PROFILES) {
-            refuseName(REFUSED_HINT);
+            refuseName(localisedText(acceptable ? TXT_PROFILE_LIST_FULL : TXT_NAME_NOT_A_FILE_NAME));
             return;
         } else if (!addProfile(text, why)) {
             // A profile whose file cannot be made is not listed: the dialog
@@ -201,8 +197,8 @@ void onNewProfileOk(Fl_Widget*, void*) {
             profileFilePath(name, path, sizeof path);
             std::fprintf(stderr, "Cannot create the profile %s (%s): %s\n", name, path,
                          why.c_str());
-            char hint[128];
-            std::snprintf(hint, sizeof hint, "Not created: %s", why.c_str());
+            char hint[512];
+            std::snprintf(hint, sizeof hint, localisedText(TXT_PROFILE_NOT_CREATED), why.c_str());
             refuseName(hint);
             return;
         }
@@ -216,11 +212,11 @@ void onNewProfileDone(Fl_Widget*, void*) { newProfileDone = 1; }
 bool addProfile(const char* text, std::string& why) {
     char name[PROFILE_NAME_SIZE];
     if (!typedProfileName(text, name, sizeof name)) {
-        why = REFUSED_HINT;
+        why = localisedText(TXT_NAME_NOT_A_FILE_NAME);
         return false;
     }
     if (ProfileList::count >= MAX_PROFILES) {
-        why = "the list is full";
+        why = localisedText(TXT_PROFILE_LIST_FULL);
         return false;
     }
     if (!makeProfileFile(name, why)) return false;

@@ -6,6 +6,11 @@
 class Fl_Widget;
 class Fl_Input;
 
+// The dialog's hint line, under the name: why a name was refused or its
+// profile file not made, in one line of this label size.
+constexpr int HINT_X = 16, HINT_Y = 75, HINT_W = 268, HINT_H = 13;
+constexpr int HINT_LABEL_SIZE = 10;
+
 // Dialog state, meaningful while a dialog runs.
 extern Fl_Input* newProfileInput;
 extern int newProfileDone;

@@ -10,6 +10,7 @@
 #include "settings/config_file.h"
 #include "settings/display_modes.h"
 #include "ui/display_mode_choice.h"
+#include "ui/enter_key.h"
 #include "ui/language_switching.h"
 #include "ui/launcher_window.h"
 #include "ui/new_profile_dialog.h"
@@ -30,6 +31,7 @@ void startLauncher(int& argc, char** argv) {
     fl_initialize(&argc, argv, "Tarvelline", nullptr, 0);
     setWindowIcons();
     buildLauncherWindow();
+    handleEnterKey();
     platform::minimiseConsole();
 
     if (ProfileList::count == 0) runNewProfileDialog();

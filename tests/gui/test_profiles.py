@@ -8,7 +8,7 @@ from pathlib import Path
 
 import launcher_gui as gui
 
-HINT = (16, 76, 268, 12)  # the dialog's hint line
+HINT = (16, 75, 268, 13)  # the dialog's hint line
 OK, CANCEL = (32, 88, 100, 25), (168, 88, 100, 25)
 
 

@@ -1,5 +1,7 @@
 #include <FL/Fl_Choice.H>
 #include <gtest/gtest.h>
+// After GoogleTest: the toolkit's drawing header brings X11's None macro.
+#include <FL/fl_draw.H>
 
 #include <filesystem>
 #include <string>
@@ -43,6 +45,25 @@ TEST(ProfileChoice, ItemsAreTheNamesAsSpelled) {
     languageChoice->do_callback();
     EXPECT_STREQ(profileChoice->text(MAX_PROFILES), languageTable(2)[TXT_NEW_PROFILE]);
     destroyLauncherWindow();
+}
+
+// The dialog's own hints, each in its own words in every language, fit their
+// line (the reason's format with the reason left out).
+TEST(ProfileChoice, HintsFitTheirLineInEveryLanguage) {
+    fl_open_display();
+    for (int language = 1; language <= LANGUAGE_COUNT; ++language) {
+        const LanguageTable& table = languageTable(language);
+        for (StringId id : {TXT_NAME_NOT_A_FILE_NAME, TXT_PROFILE_LIST_FULL, TXT_PROFILE_NOT_CREATED}) {
+            std::string hint = table[id];
+            if (hint.find("%s") != std::string::npos) hint.erase(hint.find("%s"));
+            int w = 0, h = 0;
+            fl_font(FL_HELVETICA, HINT_LABEL_SIZE);
+            fl_measure(hint.c_str(), w, h, 0);
+            EXPECT_LE(w, HINT_W) << hint;
+            EXPECT_LE(h, HINT_H) << hint;
+            EXPECT_STRNE(hint.c_str(), languageTable(language % LANGUAGE_COUNT + 1)[id]);
+        }
+    }
 }
 
 }  // namespace

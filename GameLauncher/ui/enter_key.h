@@ -1,0 +1,7 @@
+// Return and the keypad's Enter, so that a keyboard (or a controller mapped
+// to keys) needs no mouse.
+#pragma once
+
+// Makes the two keys press Start Game in the main window, exactly when a
+// click on it would do something, and OK in the new-profile dialog.
+void handleEnterKey();
