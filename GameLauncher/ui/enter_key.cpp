@@ -7,20 +7,21 @@
 #include "ui/launcher_window.h"
 #include "ui/new_profile_dialog.h"
 
-namespace {
-
-bool enterPressed() {
+bool isEnterKey() {
     int key = Fl::event_key();
     return (key == FL_Enter || key == FL_KP_Enter) &&
            !(Fl::event_state() & (FL_SHIFT | FL_CTRL | FL_ALT | FL_META));
 }
 
-// The toolkit offers a key no widget took as a shortcut first to the window
-// under the mouse, whichever window has the keyboard; a widget shortcut of
-// Return on Start Game would start the game while the player types a name
-// into the dialog. So the key goes to the window that has the keyboard.
+namespace {
+
+// The toolkit offers a key no widget took as a shortcut to the window under
+// the mouse, whichever window has the keyboard: a shortcut of Return on
+// Start Game would start the game while the player types a name into the
+// dialog. So the key goes to the window that has the keyboard; the dialog's
+// OK takes it itself when the toolkit offers it there first.
 int onShortcut(int event) {
-    if (event != FL_SHORTCUT || !enterPressed()) return 0;
+    if (event != FL_SHORTCUT || !isEnterKey()) return 0;
     Fl_Window* window = Fl::focus() ? Fl::focus()->top_window() : Fl::first_window();
     if (window && window == openNewProfileDialog()) {
         onNewProfileOk(nullptr, nullptr);

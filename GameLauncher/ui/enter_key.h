@@ -5,3 +5,6 @@
 // Makes the two keys press Start Game in the main window, exactly when a
 // click on it would do something, and OK in the new-profile dialog.
 void handleEnterKey();
+
+// Whether the key event is Return or the keypad's Enter, without a modifier.
+bool isEnterKey();

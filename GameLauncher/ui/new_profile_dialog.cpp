@@ -18,6 +18,7 @@
 #include "profiles/profile_file.h"
 #include "profiles/profile_list.h"
 #include "profiles/profile_names.h"
+#include "ui/enter_key.h"
 #include "ui/launcher_window.h"
 #include "ui/progress_line.h"
 #include "ui/scale.h"
@@ -38,6 +39,18 @@ const Fl_Align PROMPT_ALIGN = FL_ALIGN_TOP | FL_ALIGN_CLIP | FL_ALIGN_WRAP;
 const int PROMPT_LABEL_SIZE = 12;
 
 Fl_Window* dialogWindow = nullptr;
+
+// OK takes Return and the keypad's Enter, as a return button does, without
+// the arrow one draws.
+class OkButton : public Fl_Button {
+public:
+    OkButton(int x, int y, int w, int h, const char* label) : Fl_Button(x, y, w, h, label) {}
+    int handle(int event) override {
+        if (event != FL_SHORTCUT || !isEnterKey()) return Fl_Button::handle(event);
+        do_callback();
+        return 1;
+    }
+};
 Fl_Box* refusedHint = nullptr;
 
 // Fl_Menu_::add() reads '/', '\', '|' and a leading '_' in its text and
@@ -126,7 +139,7 @@ void buildDialog() {
     newProfileInput->align(PROMPT_ALIGN);
     newProfileInput->labelsize(scaled(PROMPT_LABEL_SIZE));
 
-    Fl_Button* ok = made<Fl_Button>(32, 88, 100, 25, "OK");
+    Fl_Button* ok = made<OkButton>(32, 88, 100, 25, "OK");
     Fl_Button* cancel = made<Fl_Button>(168, 88, 100, 25, localisedText(TXT_CANCEL));
 
     // Shown only after a refused name, in the gap above the buttons.

@@ -35,6 +35,8 @@ CHOICES = {"mode": (308, 8, 160, 30), "language": (308, 48, 160, 30),
 START_BUTTON = (220, 177, 220, 48)
 LINKS = {"mail": (180, 228, 32, 10), "website": (212, 228, 54, 10),
          "us_shop": (266, 228, 150, 10), "europe_shop": (420, 228, 60, 10)}
+# A pixel of the castle in the 16 x 16 icon, as _NET_WM_ICON holds it (ARGB).
+ICON_CASTLE = (16, 7, 12, 0xFF161230)
 PROFILE_FILE_SIZE = 23812
 FULL_DISK_ERROR = os.strerror(errno.EFBIG)
 
@@ -99,6 +101,19 @@ class Display:
                          "^%s$" % re.escape(title), check=False).split()
         return int(found[0]) if found else None
 
+    def pixels(self, rect):  # raw RGB bytes of a screen area (x, y, w, h)
+        return self.run("import", "-window", "root", "-depth", "8", "-crop", "%dx%d+%d+%d"
+                        % (rect[2], rect[3], rect[0], rect[1]), "rgb:-", text=False)
+
+    def shows(self, png, pixels, rect):
+        """Whether `pixels` are those of the picture `png` (in tests/gui unless
+        a path); LAUNCHER_UPDATE_PICTURES=1 writes them as the picture."""
+        png = Path(__file__).with_name(png) if isinstance(png, str) else png
+        if os.environ.get("LAUNCHER_UPDATE_PICTURES"):
+            subprocess.run(["convert", "-size", "%dx%d" % tuple(rect[2:]), "-depth", "8", "rgb:-",
+                            str(png)], input=pixels, check=True)
+        return pixels == self.run("convert", str(png), "-depth", "8", "rgb:-", text=False)
+
     def mouse_click(self, x, y):
         # A synchronous move to where the pointer already is never ends.
         if self.run("xdotool", "getmouselocation").split()[:2] != ["x:%d" % x, "y:%d" % y]:
@@ -118,6 +133,15 @@ class Window:
     def property(self, name):
         return self.display.run("xprop", "-id", str(self.id), name, check=False)
 
+    def icon_pixel(self, size, x, y):
+        """Pixel (x, y) of the window's size x size icon (_NET_WM_ICON), or None."""
+        values = [int(v) for v in re.findall(r"\d+", self.display.run(
+            "xprop", "-id", str(self.id), "-notype", "-f", "_NET_WM_ICON", "32c", " $0+",
+            "_NET_WM_ICON", check=False))]
+        while len(values) > 2 and values[:2] != [size, size]:
+            values = values[2 + values[0] * values[1]:]
+        return values[2 + y * size + x] if len(values) > 2 else None
+
     def key(self, *keys, command="key"):
         """Presses keys (xdotool names: "Escape", "Return") in this window."""
         self.display.run("xdotool", "windowfocus", "--sync", str(self.id), check=False)
@@ -136,13 +160,20 @@ class Window:
     def pixels(self, rect, physical=False):  # raw RGB bytes; rect at 96 dpi unless physical
         x, y, _, _ = self.geometry()
         rect = rect if physical else scaled(rect, self.display.scale)
-        return self.display.run("import", "-window", "root", "-depth", "8", "-crop", "%dx%d+%d+%d"
-                                % (rect[2], rect[3], x + rect[0], y + rect[1]), "rgb:-", text=False)
+        return self.display.pixels((x + rect[0], y + rect[1]) + tuple(rect[2:]))
 
-    def matches(self, png):
-        """Whether the window is drawn pixel for pixel as the picture `png`."""
-        return self.pixels((0, 0) + self.geometry()[2:], True) == self.display.run(
-            "convert", str(png), "-depth", "8", "rgb:-", text=False)
+    def matches(self, png, rect=None):
+        """Whether `rect` (at 96 dpi; all of the window) is drawn as the picture `png`."""
+        rect = scaled(rect, self.display.scale) if rect else (0, 0) + self.geometry()[2:]
+        return self.display.shows(png, self.pixels(rect, True), rect)
+
+    def menu_matches(self, choice, png):
+        """Whether the choice's menu, opened, is drawn as the picture `png`."""
+        def look(menu, item_height):
+            drawn = self.display.pixels(menu)
+            self.key("Escape")
+            return self.display.shows(png, drawn, menu)
+        return self._menu(choice, look)
 
     def _menu(self, choice, action):
         """Opens a choice's menu and hands `action` its geometry and item height."""

@@ -4,7 +4,6 @@ profile created from the profile choice, refused names."""
 import os
 import subprocess
 import time
-from pathlib import Path
 
 import launcher_gui as gui
 
@@ -29,27 +28,38 @@ class ProfilesTest(gui.LauncherTestCase):
         install.file("Data/Profils").rmdir()  # made with the first profile
         launcher, dialog = self.start(install, title=gui.DIALOG_TITLE)
         self.assertEqual(dialog.geometry(), (1366 // 2 - 150, 768 // 2 - 52, 300, 123))
+        self.assertEqual(dialog.icon_pixel(*gui.ICON_CASTLE[:3]), gui.ICON_CASTLE[3])
         before = install.snapshot()
         for name in ("../../evil", "..", "CON", "Scores"):
             dialog.type(name, "Return")  # replaces the refused text, which stays selected
             time.sleep(0.3)
             self.assertTrue(self.display.viewable(gui.DIALOG_TITLE), name)
             self.assertEqual(install.snapshot(), before, name)
-        self.assertTrue(gui.WINE or dialog.matches(Path(__file__).with_name(
-            "refused_name_dialog.png")), "the dialog differs from refused_name_dialog.png (X11)")
+        self.assertTrue(gui.WINE or dialog.matches("refused_name_dialog.png"),
+                        "the dialog differs from refused_name_dialog.png (X11)")
         self.assertFalse(self.display.viewable(gui.MAIN_TITLE), "shown before the dialog ended")
         dialog.click(CANCEL)
         window = launcher.wait_for_window()
         # From the choice, with no profile listed too: a name makes or selects
         # one; on Windows also a name of the same file in another letter case.
-        for name, item, selected in (("Anna", 0, 0), ("Bert", 1, 1),
-                                     ("anna", 2, 0 if gui.WINE else 2), ("Anna", 3 - gui.WINE, 0)):
+        # Either Enter key confirms it, with the mouse over the main window
+        # (where the toolkit offers keys first), and never starts the game.
+        x, y, _, _ = window.geometry()
+        for name, item, selected, key in (("Anna", 0, 0, "Return"), ("Bert", 1, 1, "KP_Enter"),
+                                          ("anna", 2, 0 if gui.WINE else 2, "Return"),
+                                          ("Anna", 3 - gui.WINE, 0, "KP_Enter")):
             window.pick("profile", item)
             dialog = launcher.wait_for_window(gui.DIALOG_TITLE)
-            dialog.type(name, "Return")
+            dialog.type(name)
+            self.display.run("xdotool", "mousemove", "--sync", str(x + 240), str(y + 200))
+            dialog.key(key)
             gui.wait_until(lambda: not self.display.viewable(gui.DIALOG_TITLE), what="no dialog")
             self.assertEqual(window.selected("profile"), selected, name)
-        window.click(gui.START_BUTTON)
+        self.assertNotIn("Starting Game", launcher.stdout())
+        # What the player sees of the added profiles: the items and Anna's line.
+        self.assertTrue(gui.WINE or window.menu_matches("profile", "added_profile_items.png"))
+        self.assertTrue(gui.WINE or window.matches("added_profile_line.png", (168, 118, 312, 24)))
+        window.key("KP_Enter")
         self.assertEqual(launcher.wait_exit(), 0, launcher.stderr())
         self.assertTrue(install.read("Data/config.ini").startswith(b"name Anna\r\n"))
         self.assertEqual(sorted(os.listdir(install.file("Data/Profils"))),

@@ -13,9 +13,9 @@ AROUND_BUTTON = [(168, 172, 312, 5), (168, 177, 52, 48), (440, 177, 40, 48), (16
 
 class SettingsTest(gui.LauncherTestCase):
 
-    def start_game(self, install, launcher, window):
-        """Presses Start Game; the resolution, langage and volume it saved."""
-        window.click(gui.START_BUTTON)
+    def start_game(self, install, launcher, window, key=None):
+        """Presses Start Game (or `key`); the resolution, langage and volume it saved."""
+        window.key(key) if key else window.click(gui.START_BUTTON)
         self.assertEqual(launcher.wait_exit(), 0, launcher.stderr())
         lines = dict(line.split(b" ", 1) for line in
                      install.read("Data/config_launch.ini").split(b"\r\n") if line)
@@ -40,8 +40,12 @@ class SettingsTest(gui.LauncherTestCase):
             self.assertNotEqual(window.pixels(area), before, area)
         for choice, item in (("mode", 2), ("profile", 2), ("volume", 5)):
             window.pick(choice, item)
+            # Every label and item the pick relabelled, as the player sees them.
+            self.assertTrue(gui.WINE or window.menu_matches(choice, "french_%s_items.png" % choice))
+        self.assertTrue(gui.WINE or window.matches("french_settings_not_saved.png"))
         install.file("Data/config.ini").rmdir()
-        self.assertEqual(self.start_game(install, launcher, window), (3, 2, 5))
+        # Return presses Start Game again, as a click would.
+        self.assertEqual(self.start_game(install, launcher, window, "Return"), (3, 2, 5))
         self.assertTrue(install.read("game_saw_config.ini").startswith(b"name Carla\r\n"))
         self.assertEqual(launcher.stdout().count("Starting Game"), 2)
 
@@ -67,4 +71,8 @@ class SettingsTest(gui.LauncherTestCase):
                 install = self.installation(profiles=PROFILES, config=config)
                 launcher, window = self.start(install)
                 self.assertEqual({name: window.selected(name) for name in expected}, expected)
+                for choice in ("mode", "volume") if expected.get("language") == 1 else ():
+                    # Start-up relabels the items in the saved language.
+                    self.assertTrue(gui.WINE or window.menu_matches(
+                        choice, "saved_french_%s_items.png" % choice), choice)
                 self.assertEqual(self.start_game(install, launcher, window), launched)

@@ -25,12 +25,24 @@ class StartupTest(gui.LauncherTestCase):
         install = self.installation()
         self.assertEqual(self.make_demo(install), 0)
         anna = install.read("Data/Profils/Anna.bin")
+        # --version and --help answer first: no display, no file, no window.
+        before = install.snapshot()
+        for switch in ["--version", "--help", "-h"] + ["/?"] * gui.WINE:
+            out = subprocess.run(["wine"] * gui.WINE + [gui.LAUNCHER_BINARY, switch], timeout=60,
+                                 cwd=install.path, env=dict(self.display.env, DISPLAY=""),
+                                 capture_output=True, text=True)
+            self.assertEqual(out.returncode, 0, out.stderr)
+            self.assertRegex(out.stdout, r"^GameLauncher 1\.0\.0 \(Tarvelline\)\n$"
+                             if switch == "--version" else r"^Usage: (.|\n)* -s\[cheme\] scheme")
+        self.assertEqual(install.snapshot(), before)
         # Arguments that are no toolkit switches are ignored.
         launcher, window = self.start(install, ["--no-such-option", "Data/config.ini", "-x"])
         self.assertEqual(launcher.stdout().splitlines()[0], "Program start")
         # tools/screenshot.sh takes the picture on X11.
         self.assertTrue(gui.WINE or window.matches(ROOT / "docs" / "screenshot.png"))
         self.assertIn('"%s"' % gui.MAIN_TITLE, window.property("WM_NAME"))
+        self.assertEqual(window.icon_pixel(*gui.ICON_CASTLE[:3]), gui.ICON_CASTLE[3])
+        self.assertTrue(gui.WINE or window.icon_pixel(48, 0, 0) >> 24 == 0)  # X11: 16, 32, 48
         self.assertEqual(window.geometry(), ((1366 - 480) // 2, (768 - 248) // 2, 480, 248))
         self.assertRegex(window.property("WM_NORMAL_HINTS"),
                          "minimum size: 480 by 248\n.*maximum size: 480 by 248")
