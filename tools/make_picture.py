@@ -17,11 +17,12 @@ assets/launcher_picture.cpp includes:
 The program's icon is drawn from the same castle: an emblem of the castle
 in front of the moon on the dusk sky, in a gold ring, written as the
 16, 32 and 48 pixel XPM images of the X11 windows (assets/launcher_icon.xpm,
-fully transparent or opaque pixels) and as a Windows icon file holding
-16, 32 and 48 pixel bitmaps and a 256 pixel PNG (assets/launcher_icon.ico).
+fully transparent or opaque pixels), as a Windows icon file holding
+16, 32 and 48 pixel bitmaps and a 256 pixel PNG (assets/launcher_icon.ico)
+and as that PNG alone for the README (docs/launcher_icon.png).
 
 Standard library only, and deterministic: the same files on every run.
-Usage: tools/make_picture.py [--out PATH] [--icon-out STEM]
+Usage: tools/make_picture.py [--out PATH] [--icon-out STEM] [--icon-png PATH]
 """
 
 import argparse
@@ -639,12 +640,14 @@ def ico_bytes(images):
     return out + b"".join(data for _, data in entries)
 
 
-def write_icons(stem):
+def write_icons(stem, png):
     images = {size: paint_icon(size) for size in sorted(set(X11_ICON_SIZES + ICO_SIZES))}
     with open(stem + ".xpm", "w", encoding="ascii", newline="\n") as out:
         out.write(icon_xpm_text([(size, images[size]) for size in X11_ICON_SIZES]))
     with open(stem + ".ico", "wb") as out:
         out.write(ico_bytes([(size, images[size]) for size in ICO_SIZES]))
+    with open(png, "wb") as out:  # the README shows the largest
+        out.write(png_bytes(images[max(ICO_SIZES)]))
 
 
 def main():
@@ -655,9 +658,11 @@ def main():
                         help="XPM file to write")
     parser.add_argument("--icon-out", default=os.path.join(assets, "launcher_icon"),
                         help="where the icons go: STEM.xpm and STEM.ico")
+    parser.add_argument("--icon-png", default=os.path.join(here, "..", "docs", "launcher_icon.png"),
+                        help="the largest icon as a PNG picture")
     args = parser.parse_args()
 
-    write_icons(args.icon_out)
+    write_icons(args.icon_out, args.icon_png)
 
     pixels = paint()
     palette = distinct_palette(median_cut([p for row in pixels for p in row], COLOURS), COLOURS)

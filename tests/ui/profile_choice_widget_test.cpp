@@ -1,3 +1,4 @@
+#include <FL/Fl.H>
 #include <FL/Fl_Choice.H>
 #include <gtest/gtest.h>
 // After GoogleTest: the toolkit's drawing header brings X11's None macro.
@@ -50,7 +51,7 @@ TEST(ProfileChoice, ItemsAreTheNamesAsSpelled) {
 // The dialog's own hints, each in its own words in every language, fit their
 // line (the reason's format with the reason left out).
 TEST(ProfileChoice, HintsFitTheirLineInEveryLanguage) {
-    fl_open_display();
+    Fl::w();  // opens the display, which measuring needs
     for (int language = 1; language <= LANGUAGE_COUNT; ++language) {
         const LanguageTable& table = languageTable(language);
         for (StringId id : {TXT_NAME_NOT_A_FILE_NAME, TXT_PROFILE_LIST_FULL, TXT_PROFILE_NOT_CREATED}) {
