@@ -39,9 +39,10 @@ const Fl_Align PROMPT_ALIGN = FL_ALIGN_TOP | FL_ALIGN_CLIP | FL_ALIGN_WRAP;
 const int PROMPT_LABEL_SIZE = 12;
 
 Fl_Window* dialogWindow = nullptr;
+Fl_Box* refusedHint = nullptr;
 
-// OK takes Return and the keypad's Enter, as a return button does, without
-// the arrow one draws.
+// OK takes Return and the keypad's Enter (a shortcut takes one key), as a
+// return button does, without the arrow one draws.
 class OkButton : public Fl_Button {
 public:
     OkButton(int x, int y, int w, int h, const char* label) : Fl_Button(x, y, w, h, label) {}
@@ -51,7 +52,6 @@ public:
         return 1;
     }
 };
-Fl_Box* refusedHint = nullptr;
 
 // Fl_Menu_::add() reads '/', '\', '|' and a leading '_' in its text and
 // merges an item into an existing one of equal text (ignoring '&'). No item

@@ -9,6 +9,7 @@ import launcher_gui as gui
 
 HINT = (16, 75, 268, 13)  # the dialog's hint line
 OK, CANCEL = (32, 88, 100, 25), (168, 88, 100, 25)
+FRENCH_TITLE = "Entrez votre nom (31 caracters max)"
 
 
 def fresh_record(name, tag):
@@ -103,10 +104,14 @@ class ProfilesTest(gui.LauncherTestCase):
     def test_names_beyond_ascii_are_kept_in_the_code_page(self):
         install = self.installation(profiles=["Zoë"])
         launcher, window = self.start(install)
+        window.pick("language", 1)  # the dialog's hint in the player's language
         window.pick("profile", 1)
-        dialog = launcher.wait_for_window(gui.DIALOG_TITLE)
+        dialog = launcher.wait_for_window(FRENCH_TITLE)
+        dialog.type("a:b", "Return")
+        time.sleep(0.3)
+        self.assertTrue(gui.WINE or dialog.matches("french_hint.png", HINT))
         dialog.type("Chloé", "Return")
-        gui.wait_until(lambda: not self.display.viewable(gui.DIALOG_TITLE), what="the dialog to close")
+        gui.wait_until(lambda: not self.display.viewable(FRENCH_TITLE), what="the dialog to close")
         window.pick("profile", 0)
         window.click(gui.START_BUTTON)
         self.assertEqual(launcher.wait_exit(), 0, launcher.stderr())
