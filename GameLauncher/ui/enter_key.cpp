@@ -5,7 +5,6 @@
 #include <FL/Fl_Window.H>
 
 #include "ui/launcher_window.h"
-#include "ui/new_profile_dialog.h"
 
 bool isEnterKey() {
     int key = Fl::event_key();
@@ -18,17 +17,13 @@ namespace {
 // The toolkit offers a key no widget took as a shortcut to the window under
 // the mouse, whichever window has the keyboard: a shortcut of Return on
 // Start Game would start the game while the player types a name into the
-// dialog. So the key goes to the window that has the keyboard; the dialog's
-// OK takes it itself when the toolkit offers it there first.
+// dialog (whose OK takes the keys itself). So only the main window's own
+// keys count here, and only when a click on Start Game would: not while the
+// game starts (the button is output only) nor after it could not be started
+// (the button ignores clicks).
 int onShortcut(int event) {
     if (event != FL_SHORTCUT || !isEnterKey()) return 0;
     Fl_Window* window = Fl::focus() ? Fl::focus()->top_window() : Fl::first_window();
-    if (window && window == openNewProfileDialog()) {
-        onNewProfileOk(nullptr, nullptr);
-        return 1;
-    }
-    // As a click: not while the game starts (the button is output only)
-    // nor after it could not be started (the button ignores clicks).
     if (window != mainWindow || !startButton->takesevents() ||
         !(startButton->when() & FL_WHEN_RELEASE)) {
         return 0;
