@@ -32,12 +32,13 @@ bool answerInformationSwitch(int argc, char** argv) {
         }
         if (asksForHelp(argv[i])) {
             // Fl::help is the toolkit's own list of its switches, one a line.
-            std::printf("Usage: %s [switches]\n"
-                        "Starts Tarvelline. Run it in the game's installation directory.\n"
-                        "  --version    print the program's name and version, and exit\n"
-                        "  %-12s print this help, and exit\n"
-                        "Toolkit switches:\n%s\n",
-                        LAUNCHER_PROGRAM_NAME, HELP_SWITCHES, Fl::help);
+            std::printf(
+                "Usage: %s [switches]\n"
+                "Starts Tarvelline. Run it in the game's installation directory.\n"
+                "  --version    print the program's name and version, and exit\n"
+                "  %-12s print this help, and exit\n"
+                "Toolkit switches:\n%s\n",
+                LAUNCHER_PROGRAM_NAME, HELP_SWITCHES, Fl::help);
             return true;
         }
     }

@@ -201,7 +201,8 @@ void onNewProfileOk(Fl_Widget*, void*) {
         if (listed >= 0) {
             selectProfile(listed);
         } else if (!acceptable || ProfileList::count >= MAX_PROFILES) {
-            refuseName(localisedText(acceptable ? TXT_PROFILE_LIST_FULL : TXT_NAME_NOT_A_FILE_NAME));
+            refuseName(
+                localisedText(acceptable ? TXT_PROFILE_LIST_FULL : TXT_NAME_NOT_A_FILE_NAME));
             return;
         } else if (!addProfile(text, why)) {
             // A profile whose file cannot be made is not listed: the dialog

@@ -111,9 +111,8 @@ class Display:
         png = Path(__file__).with_name(png) if isinstance(png, str) else png
         drawn = png.exists() and self.run("convert", str(png), "-depth", "8", "rgb:-", text=False)
         if pixels != drawn and os.environ.get("LAUNCHER_UPDATE_PICTURES"):
-            subprocess.run(["convert", "-size", "%dx%d" % tuple(rect[2:]), "-depth", "8", "rgb:-",
-                            str(png)], input=pixels, check=True)
-            return True
+            drawn = subprocess.run(["convert", "-size", "%dx%d" % tuple(rect[2:]), "-depth", "8",
+                                    "rgb:-", str(png)], input=pixels, check=True) and pixels
         return pixels == drawn
 
     def mouse_click(self, x, y):
@@ -132,14 +131,13 @@ class Window:
         return tuple(int(re.search(label + r":\s+(-?\d+)", out)[1]) for label in (
             "Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"))
 
-    def property(self, name):
-        return self.display.run("xprop", "-id", str(self.id), name, check=False)
+    def property(self, *name):
+        return self.display.run("xprop", "-id", str(self.id), *name, check=False)
 
     def icon_pixel(self, size, x, y):
         """Pixel (x, y) of the window's size x size icon (_NET_WM_ICON), or None."""
-        values = [int(v) for v in re.findall(r"\d+", self.display.run(
-            "xprop", "-id", str(self.id), "-notype", "-f", "_NET_WM_ICON", "32c", " $0+",
-            "_NET_WM_ICON", check=False))]
+        values = [int(v) for v in re.findall(r"\d+", self.property("-notype", "-f", "_NET_WM_ICON",
+                                                                 "32c", " $0+", "_NET_WM_ICON"))]
         while len(values) > 2 and values[:2] != [size, size]:
             values = values[2 + values[0] * values[1]:]
         return values[2 + y * size + x] if len(values) > 2 else None
@@ -173,8 +171,7 @@ class Window:
         """Whether the choice's menu, opened, is drawn as the picture `png`."""
         def look(menu, item_height):
             drawn = self.display.pixels(menu)
-            self.key("Escape")
-            return self.display.shows(png, drawn, menu)
+            return self.key("Escape") or self.display.shows(png, drawn, menu)
         return self._menu(choice, look)
 
     def _menu(self, choice, action):
