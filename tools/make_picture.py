@@ -16,8 +16,8 @@ assets/launcher_picture.cpp includes:
 
 The program's icon is drawn from the same castle: an emblem of the castle
 in front of the moon on the dusk sky, in a gold ring, written as the
-16, 32 and 48 pixel XPM images of the X11 windows (assets/launcher_icon.xpm,
-fully transparent or opaque pixels), as a Windows icon file holding
+16, 32 and 48 pixel images of the X11 windows (assets/launcher_icon_pixels.h,
+RGBA arrays), as a Windows icon file holding
 16, 32 and 48 pixel bitmaps and a 256 pixel PNG (assets/launcher_icon.ico)
 and as that PNG alone for the README (docs/launcher_icon.png).
 
@@ -595,19 +595,15 @@ def paint_icon(size):
     return rows
 
 
-def icon_xpm_text(images):
-    """The X11 icons as XPM arrays launcher_icon_<size>_xpm: pixels more
-    than half covered are opaque, the others transparent ("None")."""
-    lines = ["/* XPM */"]
+def icon_pixels_text(images):
+    """The X11 icons as C arrays launcher_icon_<size> of red, green, blue and
+    alpha bytes, row by row (no XPM: the toolkit's conversion of a
+    two-character XPM costs more memory than the icons themselves)."""
+    lines = ["// The X11 icons, drawn by tools/make_picture.py: RGBA, row by row."]
     for size, rows in images:
-        colours = sorted({p[:3] for row in rows for p in row if p[3] >= 128})
-        chars = "".join(chr(c) for c in range(35, 127) if chr(c) not in '"\\')
-        keys = {c: chars[i // len(chars)] + chars[i % len(chars)] for i, c in enumerate(colours)}
-        lines += ["static const char* const launcher_icon_%d_xpm[] = {" % size,
-                  '"%d %d %d 2",' % (size, size, len(colours) + 1), '"   c None",']
-        lines += ['"%s c #%02X%02X%02X",' % ((keys[c],) + c) for c in colours]
-        lines.append(",\n".join('"' + "".join(keys[p[:3]] if p[3] >= 128 else "  " for p in row)
-                                 + '"' for row in rows))
+        data = [v for row in rows for p in row for v in p]
+        lines.append("static const unsigned char launcher_icon_%d[%d * %d * 4] = {" % (size, size, size))
+        lines += ["    " + " ".join("%d," % v for v in data[k:k + 16]) for k in range(0, len(data), 16)]
         lines.append("};")
     return "\n".join(lines) + "\n"
 
@@ -642,8 +638,8 @@ def ico_bytes(images):
 
 def write_icons(stem, png):
     images = {size: paint_icon(size) for size in sorted(set(X11_ICON_SIZES + ICO_SIZES))}
-    with open(stem + ".xpm", "w", encoding="ascii", newline="\n") as out:
-        out.write(icon_xpm_text([(size, images[size]) for size in X11_ICON_SIZES]))
+    with open(stem + "_pixels.h", "w", encoding="ascii", newline="\n") as out:
+        out.write(icon_pixels_text([(size, images[size]) for size in X11_ICON_SIZES]))
     with open(stem + ".ico", "wb") as out:
         out.write(ico_bytes([(size, images[size]) for size in ICO_SIZES]))
     with open(png, "wb") as out:  # the README shows the largest
@@ -657,7 +653,7 @@ def main():
     parser.add_argument("--out", default=os.path.join(assets, "launcher_picture.xpm"),
                         help="XPM file to write")
     parser.add_argument("--icon-out", default=os.path.join(assets, "launcher_icon"),
-                        help="where the icons go: STEM.xpm and STEM.ico")
+                        help="where the icons go: STEM_pixels.h and STEM.ico")
     parser.add_argument("--icon-png", default=os.path.join(here, "..", "docs", "launcher_icon.png"),
                         help="the largest icon as a PNG picture")
     args = parser.parse_args()

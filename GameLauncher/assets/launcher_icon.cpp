@@ -1,6 +1,7 @@
 #include "assets/launcher_icon.h"
 
-#include "assets/launcher_icon.xpm"
+#include "assets/launcher_icon_pixels.h"
 
-const char* const* const launcherIcons[LAUNCHER_ICON_COUNT] = {
-    launcher_icon_16_xpm, launcher_icon_32_xpm, launcher_icon_48_xpm};
+const int launcherIconSizes[LAUNCHER_ICON_COUNT] = {16, 32, 48};
+const unsigned char* const launcherIcons[LAUNCHER_ICON_COUNT] = {
+    launcher_icon_16, launcher_icon_32, launcher_icon_48};

@@ -1,6 +1,5 @@
 #include "ui/window_icons.h"
 
-#include <FL/Fl_Pixmap.H>
 #include <FL/Fl_RGB_Image.H>
 #include <FL/Fl_Window.H>
 
@@ -16,11 +15,11 @@ void setWindowIcons() {
     Fl_Window::default_icons(static_cast<HICON>(icons.large), static_cast<HICON>(icons.small));
 #else
     // The toolkit turns the images into the windows' _NET_WM_ICON data at
-    // once and keeps only that, so the images need not outlive the call.
+    // once and keeps only that; the images only wrap the pixels.
     const Fl_RGB_Image* images[LAUNCHER_ICON_COUNT];
     for (int i = 0; i < LAUNCHER_ICON_COUNT; ++i) {
-        Fl_Pixmap pixmap(launcherIcons[i]);
-        images[i] = new Fl_RGB_Image(&pixmap);
+        int size = launcherIconSizes[i];
+        images[i] = new Fl_RGB_Image(launcherIcons[i], size, size, 4);
     }
     Fl_Window::default_icons(images, LAUNCHER_ICON_COUNT);
     for (const Fl_RGB_Image* image : images) delete image;
