@@ -106,8 +106,7 @@ class Display:
                         % (rect[2], rect[3], rect[0], rect[1]), "rgb:-", text=False)
 
     def shows(self, png, pixels, rect):
-        """Whether `pixels` are those of the picture `png` (in tests/gui unless
-        a path); LAUNCHER_UPDATE_PICTURES=1 writes them as the picture."""
+        """Whether `pixels` are the picture `png`'s; LAUNCHER_UPDATE_PICTURES=1 writes them."""
         png = Path(__file__).with_name(png) if isinstance(png, str) else png
         drawn = png.exists() and self.run("convert", str(png), "-depth", "8", "rgb:-", text=False)
         if pixels != drawn and os.environ.get("LAUNCHER_UPDATE_PICTURES"):

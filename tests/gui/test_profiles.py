@@ -57,7 +57,6 @@ class ProfilesTest(gui.LauncherTestCase):
             gui.wait_until(lambda: not self.display.viewable(gui.DIALOG_TITLE), what="no dialog")
             self.assertEqual(window.selected("profile"), selected, name)
         self.assertNotIn("Starting Game", launcher.stdout())
-        # What the player sees of the added profiles: the items and Anna's line.
         self.assertTrue(gui.WINE or window.menu_matches("profile", "added_profile_items.png"))
         self.assertTrue(gui.WINE or window.matches("added_profile_line.png", (168, 118, 312, 24)))
         window.key("KP_Enter")
