@@ -142,8 +142,19 @@ WindowWatch::WindowWatch() {
     int major = 1, minor = 1;
     XDamageQueryVersion(display_, &major, &minor);
     root_ = DefaultRootWindow(display_);
-    XSelectInput(display_, root_, SubstructureNotifyMask);
+    XSelectInput(display_, root_, SubstructureNotifyMask | PropertyChangeMask);
+    clockAtom_ = XInternAtom(display_, "_LAUNCHER_BENCH_CLOCK", False);
     XSync(display_, False);
+}
+
+// The server's clock (ms) now: the time of a property change on the root.
+Time WindowWatch::serverTime() {
+    XChangeProperty(display_, root_, clockAtom_, XA_INTEGER, 8, PropModeAppend, nullptr, 0);
+    XEvent event;
+    do {
+        XWindowEvent(display_, root_, PropertyChangeMask, &event);
+    } while (event.xproperty.atom != clockAtom_);
+    return event.xproperty.time;
 }
 
 WindowWatch::~WindowWatch() {
@@ -155,6 +166,10 @@ WindowRun WindowWatch::run(const std::string& program, const std::string& direct
     WindowRun result;
     XSync(display_, True);  // forget the events of earlier runs
 
+    // Drawing is stamped with the server's own time of each damage, not with
+    // the arrival of its notification: while the watch takes a screenshot,
+    // notifications wait, the longer the larger the window.
+    const Time serverStart = serverTime();
     const Clock::time_point start = Clock::now();
     const pid_t pid = spawnIn(program, directory);
     if (pid < 0) {
@@ -166,7 +181,7 @@ WindowRun WindowWatch::run(const std::string& program, const std::string& direct
     std::vector<Frame> frames;
     Window target = 0;
     bool dirty = false;
-    Clock::time_point lastDamage = start;
+    double lastDamageMs = 0;
     Clock::time_point lastChange = start;
     const Clock::time_point deadline = start + std::chrono::milliseconds(timeoutMs);
     const int fd = ConnectionNumber(display_);
@@ -202,16 +217,17 @@ WindowRun WindowWatch::run(const std::string& program, const std::string& direct
             } else if (event.type == damageEventBase_ + XDamageNotify) {
                 const auto& damaged = reinterpret_cast<const XDamageNotifyEvent&>(event);
                 if (damaged.drawable == target && target) {
-                    lastDamage = lastChange = arrival;
+                    lastDamageMs = static_cast<double>(damaged.timestamp - serverStart);
+                    lastChange = arrival;
                     dirty = true;
                 }
             }
         }
-        // One screenshot per burst of drawing, stamped with the arrival of
-        // the burst's last notification.
+        // One screenshot per burst of drawing, stamped with the server time of
+        // the burst's last damage.
         if (target && dirty) {
             Snapshot shot = takeSnapshot(display_, target, result.width, result.height, false);
-            frames.push_back({millisecondsBetween(start, lastDamage), shot.hash});
+            frames.push_back({lastDamageMs, shot.hash});
             dirty = false;
         }
         const Clock::time_point now = Clock::now();

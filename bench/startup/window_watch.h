@@ -38,7 +38,10 @@ public:
                   const std::string& title, int settleMs, int timeoutMs);
 
 private:
+    Time serverTime();
+
     Display* display_ = nullptr;
     Window root_ = 0;
     int damageEventBase_ = 0;
+    Atom clockAtom_ = 0;  // a root property touched to read the server's clock
 };
