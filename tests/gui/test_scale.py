@@ -24,6 +24,8 @@ class ScaledDesktopTest(gui.LauncherTestCase):
         dialog.type("Anna", "Return")
         window = launcher.wait_for_window()
         self.assert_placed(window, (480, 248))
+        self.assertTrue(gui.WINE or window.matches("picture_%d.png" % (self.scale * 100),
+                                                   (0, 0, 168, 90)))  # resampled smoothly
         window.pick("language", 1)
         self.assert_text_inside(window, (168, 118, 308, 24), 160)  # the progress line
         window.click(gui.START_BUTTON)
