@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 enum StringId {
     TXT_FULLSCREEN = 0,
@@ -64,6 +65,10 @@ struct NumberedText {
 
 extern const NumberedText languageNames[LANGUAGE_COUNT];
 extern const NumberedText volumeLabels[6];
+
+// The language number (1..6) whose ISO 639 code is `code` ("en", "fr", "es",
+// "it", "de", "nl"; ASCII letter case aside), or 0.
+int languageForCode(const std::string& code);
 
 // The table of `language`; numbers outside 1..6 read the English table.
 const LanguageTable& languageTable(int language);

@@ -29,6 +29,12 @@ ScreenSize primaryScreenSize();
 // is announced or it cannot be read.
 double desktopDpi();
 
+// The user's interface language as an ISO 639 code ("de", "fr"; "en" for the
+// C and POSIX locales), "" when none is set. Windows: the primary language
+// of the user's UI language; POSIX: the first non-empty of LC_ALL,
+// LC_MESSAGES and LANG, up to its territory, code set or modifier.
+std::string userInterfaceLanguage();
+
 // Minimises the console window the system gave the program, if there is one.
 void minimiseConsole();
 

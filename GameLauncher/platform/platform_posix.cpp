@@ -50,6 +50,16 @@ void selectDisplay(int argc, char** argv) {
     }
 }
 
+std::string userInterfaceLanguage() {
+    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        const char* value = std::getenv(variable);
+        if (!value || !*value) continue;
+        std::string language(value, std::strcspn(value, "_.@"));
+        return language == "C" || language == "POSIX" ? "en" : language;
+    }
+    return "";
+}
+
 void minimiseConsole() {
     // A terminal is not ours to minimise.
 }

@@ -43,6 +43,13 @@ double desktopDpi() {
 
 void selectDisplay(int, char**) {}
 
+std::string userInterfaceLanguage() {
+    const LCID locale = MAKELCID(GetUserDefaultUILanguage(), SORT_DEFAULT);
+    wchar_t code[9];
+    if (!GetLocaleInfoW(locale, LOCALE_SISO639LANGNAME, code, 9)) return "";
+    return toUtf8(code);
+}
+
 void minimiseConsole() {
     HWND console = GetConsoleWindow();
     if (console) ShowWindow(console, SW_SHOWMINIMIZED);

@@ -25,12 +25,12 @@ struct SavedNumber {
     int32_t* setting;
 };
 
-// Applied in this order, after the profile.
+// Applied in this order, after the profile. (The saved language is in force
+// from the start: LauncherSettings::chooseStartLanguage.)
 // clang-format off
 const SavedNumber SAVED_NUMBERS[] = {
-    {"resolution", 1, 5, &modeChoice,     -1, &LauncherSettings::mode},
-    {"langage",    1, 6, &languageChoice, -1, &LauncherSettings::language},
-    {"volume",     0, 5, &volumeChoice,    0, &LauncherSettings::volume},
+    {"resolution", 1, 5, &modeChoice,   -1, &LauncherSettings::mode},
+    {"volume",     0, 5, &volumeChoice,  0, &LauncherSettings::volume},
 };
 // clang-format on
 

@@ -9,6 +9,7 @@
 #include "profiles/profile_list.h"
 #include "settings/config_file.h"
 #include "settings/display_modes.h"
+#include "settings/launcher_settings.h"
 #include "ui/display_mode_choice.h"
 #include "ui/enter_key.h"
 #include "ui/language_switching.h"
@@ -26,6 +27,9 @@ void startLauncher(int& argc, char** argv) {
     chooseUiScale(MAIN_WINDOW_W, MAIN_WINDOW_H);
     computeModeSizes();
     ConfigFile::instance()->load();
+    // Everything shown from here on, the first-profile dialog included, is in
+    // the saved language or the system's.
+    LauncherSettings::chooseStartLanguage();
     scanProfiles();
 
     fl_initialize(&argc, argv, "Tarvelline", nullptr, 0);

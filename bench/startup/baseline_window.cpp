@@ -33,7 +33,7 @@ const ChoiceRow CHOICES[] = {
      {"English",
       "Fran\xc3\xa7"
       "ais",
-      "Espa\xc3\xb1ol", "Italiano", "Deutch", "Dutch", nullptr},
+      "Espa\xc3\xb1ol", "Italiano", "Deutsch", "Nederlands", nullptr},
      0},
     {88, "Player Profile", {"Anna", "Bob", "Create new profile", nullptr}, 1},
     {142, "Music Volume", {"Off", "1", "2", "3", "4", "Max", nullptr}, 2},

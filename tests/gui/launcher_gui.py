@@ -97,8 +97,10 @@ class Display:
 
     def viewable(self, title):
         """The id of a mapped window with exactly this title, or None."""
-        found = self.run("xdotool", "search", "--onlyvisible", "--name",
-                         "^%s$" % re.escape(title), check=False).split()
+        # xdotool matches bytes: a character beyond ASCII is one or more of them.
+        pattern = "".join(re.escape(c) if c.isascii() else ".+" for c in title)
+        found = self.run("xdotool", "search", "--onlyvisible", "--name", "^%s$" % pattern,
+                         check=False).split()
         return int(found[0]) if found else None
 
     def pixels(self, rect):  # raw RGB bytes of a screen area (x, y, w, h)
@@ -261,8 +263,13 @@ class Launcher:
     def __init__(self, display, installation, args=(), env=None, preexec_fn=None):
         self.display = display
         self.logs = Path(tempfile.mkdtemp(prefix="launcher-logs-"))
-        environment = dict(display.env, ASAN_OPTIONS="detect_leaks=0", **(env or {}))
-        environment.pop("FLTK_SCHEME", None)
+        # The C locale (code page 1252 under Wine, English) unless `env` says
+        # otherwise; a value of None removes a variable.
+        environment = dict(display.env, ASAN_OPTIONS="detect_leaks=0", LC_ALL="C.UTF-8")
+        for name in ("FLTK_SCHEME", "LANGUAGE", "LC_MESSAGES", "LANG"):
+            environment.pop(name, None)
+        environment.update(env or {})
+        environment = {name: value for name, value in environment.items() if value is not None}
         with open(self.logs / "stdout", "wb") as out, open(self.logs / "stderr", "wb") as err:
             self.process = subprocess.Popen(
                 ["wine"] * WINE + [LAUNCHER_BINARY, *args], cwd=installation.path,

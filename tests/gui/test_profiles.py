@@ -9,7 +9,7 @@ import launcher_gui as gui
 
 HINT = (16, 75, 268, 13)  # the dialog's hint line
 OK, CANCEL = (32, 88, 100, 25), (168, 88, 100, 25)
-FRENCH_TITLE = "Entrez votre nom (31 caracters max)"
+FRENCH_TITLE = "Entrez votre nom (31 caractères max.)"
 
 
 def fresh_record(name, tag):

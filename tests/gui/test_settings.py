@@ -1,5 +1,10 @@
 """Saved settings in the real launcher: the choices they preselect, the picks
-(a language included) that Start Game saves, and damaged settings files."""
+(a language included) that Start Game saves, damaged settings files, and the
+system's language when none is saved."""
+
+import shutil
+import subprocess
+import tempfile
 
 import launcher_gui as gui
 
@@ -8,6 +13,8 @@ DEFAULTS = {"mode": 0, "language": 0, "profile": 0, "volume": 4}
 # What a language pick relabels: the labels left of three choices, the Start
 # button, and the mode choice showing its first item.
 RELABELLED = [(168, y, 140, 30) for y in (48, 88, 142)] + [gui.START_BUTTON, gui.CHOICES["mode"]]
+TITLES = {1: gui.DIALOG_TITLE, 2: "Entrez votre nom (31 caractères max.)",
+          5: "Gib deinen Namen ein (höchstens 31 Zeichen)"}
 AROUND_BUTTON = [(168, 172, 312, 5), (168, 177, 52, 48), (440, 177, 40, 48), (168, 225, 312, 3)]
 
 
@@ -49,16 +56,18 @@ class SettingsTest(gui.LauncherTestCase):
         self.assertTrue(install.read("game_saw_config.ini").startswith(b"name Carla\r\n"))
         self.assertEqual(launcher.stdout().count("Starting Game"), 2)
 
-    # Without a name nothing is applied; with one, each number is applied
-    # only inside its choice's items (a missing key reads 0: volume "Off", no
-    # mode or language). Lone line feeds and a name of two words are read whole.
+    # Without a name only the language is applied; with one, each number is
+    # applied only inside its choice's items (a missing key reads 0: volume
+    # "Off", no mode or language). Lone line feeds and a name of two words are
+    # read whole.
     def test_saved_settings_preselect_and_damaged_ones_leave_the_launcher_working(self):
         cases = [  # config.ini, selections, launch settings' numbers
             ("name Anna Maria\nresolution 3\nlangage 2\nvolume 0\n",
              {"mode": 2, "language": 1, "profile": 1, "volume": 0}, (3, 2, 0)),
             ("name carla\r\nvolume 5", {"mode": 0, "language": 0, "profile": 0, "volume": 5},
              (1, 1, 5)),
-            ("name \r\nresolution 3\r\nlangage 2\r\nvolume 0\r\n", DEFAULTS, (1, 1, 4)),
+            ("name \r\nresolution 3\r\nlangage 2\r\nvolume 0\r\n", dict(DEFAULTS, language=1),
+             (1, 2, 4)),
             ("name Carla\r\nresolution 6\r\nlangage 6\r\nvolume 6\r\n",
              {"mode": 0, "language": 5, "profile": 2, "volume": 4}, (1, 6, 4)),
             ("name Al\r\nresolution 5\r\nlangage 7\r\nvolume -1\r\n",
@@ -71,7 +80,32 @@ class SettingsTest(gui.LauncherTestCase):
                 install = self.installation(profiles=PROFILES, config=config)
                 launcher, window = self.start(install)
                 self.assertEqual({name: window.selected(name) for name in expected}, expected)
-                for menu in ("mode", "volume") if expected.get("language") == 1 else ():
+                for menu in ("mode", "volume") if expected.get("profile") == 1 else ():
                     # Start-up relabels the items in the saved language.
                     self.assertTrue(gui.WINE or window.menu_matches(menu, "saved_%s.png" % menu))
                 self.assertEqual(self.start_game(install, launcher, window), launched)
+
+    # With no language saved (or one out of range) the first-profile dialog,
+    # the window and what Start Game saves speak the system's language (LANG,
+    # which sets Wine's too); a saved one wins; C, and a language the launcher
+    # lacks, are English.
+    def test_first_start_speaks_the_systems_language_unless_one_is_saved(self):
+        locales = tempfile.mkdtemp(prefix="launcher-locales-")  # Wine needs the locale built
+        self.addCleanup(shutil.rmtree, locales, True)
+        subprocess.run(["localedef", "-i", "de_DE", "-f", "UTF-8", locales + "/de_DE.UTF-8"],
+                       check=True)
+        german = {"LC_ALL": None, "LANG": "de_DE.UTF-8", "LOCPATH": locales}
+        cases = [  # environment, config.ini, the language the launcher speaks and saves
+            (german, None, 5), (german, "name Bert\r\nlangage 9\r\n", 5),
+            (german, "langage 2\r\n", 2), (dict(german, LC_ALL="C"), None, 1),
+            (dict(german, LANG="pt_BR.UTF-8"), None, 1),
+        ]
+        for env, config, language in cases:
+            with self.subTest(env=env, config=config):
+                install = self.installation(config=config)
+                launcher, dialog = self.start(install, title=TITLES[language], env=env)
+                dialog.type("Anna", "Return")
+                window = launcher.wait_for_window()
+                if language == 5 and not config:  # the whole window, in German (X11)
+                    self.assertTrue(gui.WINE or window.matches("german_window.png"))
+                self.assertEqual(self.start_game(install, launcher, window)[1], language)
