@@ -10,8 +10,8 @@
 #include "settings/display_modes.h"
 #include "settings/launcher_settings.h"
 #include "ui/display_mode_choice.h"
+#include "ui/fitting_choice.h"
 #include "ui/game_handoff.h"
-#include "ui/label_change.h"
 #include "ui/launcher_window.h"
 #include "ui/progress_line.h"
 
@@ -38,11 +38,11 @@ void onLanguageChosen(Fl_Widget*, void*) {
 }
 
 void relabelWindow() {
-    changeLabel(modeChoice, localisedText(TXT_RESOLUTION));
-    changeLabel(languageChoice, localisedText(TXT_LANGUAGE));
-    changeLabel(profileChoice, localisedText(TXT_PLAYER_PROFILE));
+    relabelChoice(modeChoice, localisedText(TXT_RESOLUTION));
+    relabelChoice(languageChoice, localisedText(TXT_LANGUAGE));
+    relabelChoice(profileChoice, localisedText(TXT_PLAYER_PROFILE));
     relabelStartButton();
-    changeLabel(volumeChoice, localisedText(TXT_MUSIC_VOLUME));
+    relabelChoice(volumeChoice, localisedText(TXT_MUSIC_VOLUME));
     formatProgressText();
     buildModeLabels();
     relabelVolumeItems();

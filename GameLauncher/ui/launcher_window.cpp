@@ -1,7 +1,11 @@
 #include "ui/launcher_window.h"
 
 #include <FL/Fl_Pixmap.H>
+#include <FL/fl_draw.H>
 #include <FL/forms.H>
+
+#include <algorithm>
+#include <iterator>
 
 #include "assets/launcher_picture.h"
 #include "i18n/language_tables.h"
@@ -9,6 +13,7 @@
 #include "settings/display_modes.h"
 #include "settings/launcher_settings.h"
 #include "ui/display_mode_choice.h"
+#include "ui/fitting_choice.h"
 #include "ui/game_handoff.h"
 #include "ui/language_switching.h"
 #include "ui/links.h"
@@ -33,6 +38,7 @@ namespace {
 
 const Fl_Color GREY = 0x80808080;
 const Fl_Color DARK_BLUE = 0x10108080;
+const int PICTURE_W = 168;
 const int LINK_Y = 228;
 const int LINK_H = 10;
 const int LINK_LABEL_SIZE = 10;
@@ -86,6 +92,39 @@ Fl_Button* addButton(int x, int y, int w, int h, const char* label) {
     return fl_add_button(FL_NORMAL_BUTTON, box.x, box.y, box.w, box.h, label);
 }
 
+// The links read as one line. Each label is centred in its box as at 96 dpi,
+// unless that brings it within 2 pixels (at 96 dpi) of the one before or of
+// the window's edge: at some scales the link font, rounded to whole sizes,
+// grows faster than the boxes. Then the line is laid out again from the
+// labels' widths, a space between them, centred where the boxes are.
+void placeLinks() {
+    fl_font(FL_HELVETICA, scaled(LINK_LABEL_SIZE));
+    const int margin = scaled(2), space = static_cast<int>(fl_width(' '));
+    int widths[std::size(LINKS)];
+    int lineW = -space, right = 0;
+    bool crowded = false;
+    for (size_t i = 0; i < std::size(LINKS); ++i) {
+        const Fl_Button* link = *LINKS[i].handle;
+        int h = 0;
+        widths[i] = 0;
+        fl_measure(link->label(), widths[i], h, 0);
+        lineW += widths[i] + space;
+        const int left = link->x() + (link->w() - widths[i]) / 2;  // as the toolkit centres it
+        crowded |= left < right + margin;
+        right = left + widths[i];
+    }
+    if (!crowded && right <= mainWindow->w() - margin) return;
+    const Fl_Button* first = *LINKS[0].handle;
+    const Fl_Button* last = *LINKS[std::size(LINKS) - 1].handle;
+    const int centre = (first->x() + last->x() + last->w()) / 2;
+    int x = std::max(margin, std::min(centre - lineW / 2, mainWindow->w() - margin - lineW));
+    for (size_t i = 0; i < std::size(LINKS); ++i) {
+        Fl_Button* link = *LINKS[i].handle;
+        link->resize(x, link->y(), widths[i], link->h());
+        x += widths[i] + space;
+    }
+}
+
 void addChoiceItems() {
     for (const NumberedText& label : modeLabels) modeChoice->add(label.text);
     for (const NumberedText& name : languageNames) languageChoice->add(name.text);
@@ -93,7 +132,7 @@ void addChoiceItems() {
     rebuildProfileChoice();
 
     modeChoice->value(0);
-    languageChoice->value(0);
+    languageChoice->value(LauncherSettings::language - 1);
     profileChoice->value(0);
     volumeChoice->value(LauncherSettings::volume);
 }
@@ -107,7 +146,7 @@ void buildLauncherWindow() {
     background->color(FL_GRAY);
     background->selection_color(FL_GRAY);
 
-    pictureButton = addButton(0, 0, 168, 256, "");
+    pictureButton = addButton(0, 0, PICTURE_W, 256, "");
     pictureButton->image(picture());
     // With the empty label FLTK would keep a text line free below the image
     // and centre both, pushing the picture 8 pixels up; anchor it at the top
@@ -115,16 +154,20 @@ void buildLauncherWindow() {
     pictureButton->align(FL_ALIGN_TOP | FL_ALIGN_INSIDE);
 
     for (const ChoiceRow& row : CHOICES) {
+        // fl_add_choice, with choices whose texts shrink to fit.
         const ScaledBox box = scaledBox(308, row.y, 160, 30);
-        *row.handle =
-            fl_add_choice(FL_NORMAL_CHOICE, box.x, box.y, box.w, box.h, localisedText(row.label));
+        auto* choice = new FittingChoice(box.x, box.y, box.w, box.h, "", scaled(PICTURE_W));
+        fl_add_new(FL_NORMAL_CHOICE, choice);
+        choice->relabel(localisedText(row.label));
+        *row.handle = choice;
     }
     addChoiceItems();
 
     startButton = addButton(220, 177, 220, 48, localisedText(TXT_START_GAME));
     startButton->callback(startGame, nullptr);
 
-    progressLabel = addButton(200, 123, 260, 10, progressText);
+    progressLabel =
+        addButton(PROGRESS_BOX.x, PROGRESS_BOX.y, PROGRESS_BOX.w, PROGRESS_BOX.h, progressText);
     progressLabel->labelcolor(GREY);
 
     for (const LinkRow& row : LINKS) {
@@ -134,6 +177,7 @@ void buildLauncherWindow() {
         link->callback(row.callback, nullptr);
         *row.handle = link;
     }
+    placeLinks();
 
     for (const ChoiceRow& row : CHOICES) (*row.handle)->callback(row.callback, nullptr);
 

@@ -10,6 +10,13 @@ class Fl_Choice;
 const int MAIN_WINDOW_W = 480;
 const int MAIN_WINDOW_H = 248;
 
+// The progress line's box at 96 dpi, in the gap between the profile and the
+// volume choices; a line too long for it takes that whole gap.
+struct Box96 {
+    int x, y, w, h;
+};
+constexpr Box96 PROGRESS_BOX = {200, 123, 260, 10};
+
 extern Fl_Window* mainWindow;
 extern Fl_Button* pictureButton;
 extern Fl_Choice* modeChoice;

@@ -22,6 +22,7 @@
 #include "ui/launcher_window.h"
 #include "ui/progress_line.h"
 #include "ui/scale.h"
+#include "ui/text_fit.h"
 
 Fl_Input* newProfileInput = nullptr;
 int newProfileDone = 0;
@@ -34,9 +35,6 @@ const int DIALOG_H = 123;
 // The dialog's top edge lies this far above the screen's middle.
 const int DIALOG_RAISE = 52;
 const Fl_Align PROMPT_ALIGN = FL_ALIGN_TOP | FL_ALIGN_CLIP | FL_ALIGN_WRAP;
-// The prompt wraps into the 50 pixels above the name field; at the toolkit's
-// usual 14 its three lines are taller than that and the first one is cut.
-const int PROMPT_LABEL_SIZE = 12;
 
 Fl_Window* dialogWindow = nullptr;
 Fl_Box* refusedHint = nullptr;
@@ -133,18 +131,18 @@ void buildDialog() {
     dialogWindow->resize(screenWidth / 2 - width / 2, screenHeight / 2 - scaled(DIALOG_RAISE),
                          width, height);
 
-    newProfileInput = made<Fl_Input>(16, 50, 268, 25, "");
+    newProfileInput = made<Fl_Input>(16, PROMPT_H, PROMPT_W, 25, "");
     newProfileInput->labeltype(FL_NORMAL_LABEL);
     newProfileInput->label(localisedText(TXT_ENTER_NAME_PROMPT));
     newProfileInput->align(PROMPT_ALIGN);
-    newProfileInput->labelsize(scaled(PROMPT_LABEL_SIZE));
+    newProfileInput->labelsize(promptLabelSize());
 
     Fl_Button* ok = made<OkButton>(32, 88, 100, 25, "OK");
     Fl_Button* cancel = made<Fl_Button>(168, 88, 100, 25, localisedText(TXT_CANCEL));
 
     // Shown only after a refused name, in the gap above the buttons.
     refusedHint = made<Fl_Box>(HINT_X, HINT_Y, HINT_W, HINT_H, "");
-    refusedHint->labelsize(scaled(HINT_LABEL_SIZE));
+    refusedHint->labelsize(hintLabelSize());
     // Our hints fit in one line; a system reason too long for the line
     // wraps, and what falls below the box is cut.
     refusedHint->align(FL_ALIGN_TOP | FL_ALIGN_INSIDE | FL_ALIGN_WRAP | FL_ALIGN_CLIP);
@@ -159,6 +157,20 @@ void buildDialog() {
 }
 
 }  // namespace
+
+int promptLabelSize() {
+    const int size = largestFittingSize(localisedText(TXT_ENTER_NAME_PROMPT), FL_HELVETICA,
+                                        scaled(PROMPT_LABEL_SIZE), scaled(SMALLEST_DIALOG_TEXT),
+                                        scaled(PROMPT_W), scaled(PROMPT_H), true);
+    return size ? size : scaled(SMALLEST_DIALOG_TEXT);
+}
+
+int hintLabelSize() {
+    const ScaledBox line = scaledBox(HINT_X, HINT_Y, HINT_W, HINT_H);
+    const int size = largestFittingSize("Ag", FL_HELVETICA, scaled(HINT_LABEL_SIZE),
+                                        scaled(SMALLEST_DIALOG_TEXT), line.w, line.h);
+    return size ? size : scaled(SMALLEST_DIALOG_TEXT);
+}
 
 Fl_Widget* openNewProfileDialog() { return dialogWindow; }
 

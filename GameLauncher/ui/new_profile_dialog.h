@@ -7,9 +7,22 @@ class Fl_Widget;
 class Fl_Input;
 
 // The dialog's hint line, under the name: why a name was refused or its
-// profile file not made, in one line of this label size.
+// profile file not made, in one line of this label size, or smaller where the
+// scaled font would be taller than the scaled line.
 constexpr int HINT_X = 16, HINT_Y = 75, HINT_W = 268, HINT_H = 13;
 constexpr int HINT_LABEL_SIZE = 10;
+
+// The hint's label size at the scale in force.
+int hintLabelSize();
+
+// The prompt wraps into the room above the name field, at this label size or
+// smaller (to 8, at 96 dpi) where the language in force words it longer: at
+// the toolkit's usual 14 its three lines are taller than that room.
+constexpr int PROMPT_W = 268, PROMPT_H = 50;
+constexpr int PROMPT_LABEL_SIZE = 12, SMALLEST_DIALOG_TEXT = 8;
+
+// The prompt's label size at the scale and in the language in force.
+int promptLabelSize();
 
 // Dialog state, meaningful while a dialog runs.
 extern Fl_Input* newProfileInput;

@@ -87,6 +87,11 @@ void chooseUiScale(int windowW, int windowH) {
     while (uiScale > 1 && (scaled(windowW) > screenWidth || scaled(windowH) > screenHeight)) {
         uiScale -= 0.25;
     }
+    setUiScale(uiScale);
+}
+
+void setUiScale(double factor) {
+    uiScale = factor;
     // Every widget takes this size for its label and text when it is made,
     // and a menu draws its items at its choice's text size.
     FL_NORMAL_SIZE = scaled(NORMAL_FONT_SIZE);

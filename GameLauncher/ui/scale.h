@@ -21,6 +21,10 @@ double scaleFactor(double desktopDpi, const char* override);
 // font size follow it.
 void chooseUiScale(int windowW, int windowH);
 
+// Puts the factor in force (1 to 4) and the toolkit's default font size that
+// follows it; chooseUiScale's last step, and how tests put the scale back.
+void setUiScale(double factor);
+
 // A font size, a length or a coordinate from a window's corner at the factor.
 int scaled(int length);
 

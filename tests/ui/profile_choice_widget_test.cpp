@@ -1,8 +1,6 @@
 #include <FL/Fl.H>
 #include <FL/Fl_Choice.H>
 #include <gtest/gtest.h>
-// After GoogleTest: the toolkit's drawing header brings X11's None macro.
-#include <FL/fl_draw.H>
 
 #include <filesystem>
 #include <string>
@@ -46,23 +44,6 @@ TEST(ProfileChoice, ItemsAreTheNamesAsSpelled) {
     languageChoice->do_callback();
     EXPECT_STREQ(profileChoice->text(MAX_PROFILES), languageTable(2)[TXT_NEW_PROFILE]);
     destroyLauncherWindow();
-}
-
-// The dialog's own hints, each in its own words in every language, fit their
-// line (the reason's format with the reason left out).
-TEST(ProfileChoice, HintsFitTheirLineInEveryLanguage) {
-    Fl::w();  // opens the display, which measuring needs
-    fl_font(FL_HELVETICA, HINT_LABEL_SIZE);
-    for (int language = 1; language <= LANGUAGE_COUNT; ++language) {
-        for (StringId id :
-             {TXT_NAME_NOT_A_FILE_NAME, TXT_PROFILE_LIST_FULL, TXT_PROFILE_NOT_CREATED}) {
-            std::string hint = languageTable(language)[id];
-            int w = 0, h = 0;
-            fl_measure(hint.substr(0, hint.find("%s")).c_str(), w, h, 0);
-            EXPECT_TRUE(w <= HINT_W && h <= HINT_H) << hint << ": " << w << " x " << h;
-            EXPECT_NE(hint, languageTable(language % LANGUAGE_COUNT + 1)[id]);
-        }
-    }
 }
 
 }  // namespace

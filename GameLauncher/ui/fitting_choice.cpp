@@ -1,0 +1,71 @@
+#include "ui/fitting_choice.h"
+
+#include <FL/Fl.H>
+
+#include <algorithm>
+
+#include "ui/label_change.h"
+#include "ui/scale.h"
+#include "ui/text_fit.h"
+
+namespace {
+
+// Below this (at 96 dpi) a choice's text is no longer read at a glance.
+const int SMALLEST_CHOICE_TEXT = 10;
+
+// The toolkit leaves this much between an outside label and its box.
+const int LABEL_GAP = 3;
+
+}  // namespace
+
+FittingChoice::FittingChoice(int x, int y, int w, int h, const char* label, int labelLeft)
+    : Fl_Choice(x, y, w, h, label), labelLeft_(labelLeft), normalLabelSize_(labelsize()) {}
+
+int FittingChoice::textWidth() const {
+    // Fl_Choice::draw: a down box frames the default scheme, an up box the
+    // others; the arrow button is 20 pixels wide at most (always 20 with
+    // gtk+ and gleam), and the text keeps 3 pixels from either side.
+    const Fl_Boxtype frame = Fl::scheme() ? FL_UP_BOX : FL_DOWN_BOX;
+    const int arrowHeight = h() - 2 * Fl::box_dy(frame);
+    const bool fixedArrow = Fl::is_scheme("gtk+") || Fl::is_scheme("gleam");
+    const int arrowWidth = fixedArrow ? 20 : std::min(arrowHeight, 20);
+    return w() - arrowWidth - 2 * Fl::box_dx(frame) - 6;
+}
+
+int FittingChoice::shownSize(const char* text) const {
+    const int size = largestFittingSize(text, textfont(), textsize(), scaled(SMALLEST_CHOICE_TEXT),
+                                        textWidth(), h());
+    return size ? size : scaled(SMALLEST_CHOICE_TEXT);
+}
+
+void FittingChoice::relabel(const char* text) {
+    repaintLabelArea(this);
+    label(text);
+    const int size =
+        largestFittingSize(text, labelfont(), normalLabelSize_, scaled(SMALLEST_CHOICE_TEXT),
+                           x() - LABEL_GAP - labelLeft_, h());
+    labelsize(size ? size : scaled(SMALLEST_CHOICE_TEXT));
+    repaintLabelArea(this);
+}
+
+void FittingChoice::draw() {
+    const Fl_Menu_Item* item = mvalue();
+    const Fl_Fontsize normal = textsize();
+    const int size = item && item->label() ? shownSize(item->label()) : normal;
+    if (size == normal) {
+        Fl_Choice::draw();
+        return;
+    }
+    // The menu keeps the normal size: it is as wide as its widest item.
+    textsize(size);
+    Fl_Choice::draw();
+    textsize(normal);
+}
+
+void relabelChoice(Fl_Choice* choice, const char* text) {
+    if (auto* fitting = dynamic_cast<FittingChoice*>(choice)) {
+        fitting->relabel(text);
+    } else {
+        changeLabel(choice, text);
+    }
+}
