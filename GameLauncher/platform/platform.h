@@ -35,6 +35,17 @@ double desktopDpi();
 // LC_MESSAGES and LANG, up to its territory, code set or modifier.
 std::string userInterfaceLanguage();
 
+// Writes one line (`format` and its arguments, then a line end) to standard
+// output in a single write, so that it is out at once and whole, in order
+// with standard error and the game's own output, even when standard output
+// is a pipe; stdio would not do: the Microsoft C runtime writes an
+// unbuffered stream piece by piece, and a buffered one later.
+void consoleLine(const char* format, ...)
+#ifdef __GNUC__
+    __attribute__((format(printf, 1, 2)))
+#endif
+    ;
+
 // Minimises the console window the system gave the program, if there is one.
 void minimiseConsole();
 

@@ -83,7 +83,7 @@ void scanProfiles() {
         const size_t nameLength = entry.size() - EXTENSION_LENGTH;
         if (!survivesNameLine(entry.substr(0, nameLength))) continue;
         if (ProfileList::count >= MAX_PROFILES) {
-            std::printf("Warning max profile number reached (%d)\n", MAX_PROFILES);
+            platform::consoleLine("Warning max profile number reached (%d)", MAX_PROFILES);
             continue;
         }
         char* name = ProfileList::names[ProfileList::count];

@@ -35,12 +35,21 @@ bool answerInformationSwitch(int argc, char** argv) {
             std::printf(
                 "Usage: %s [switches]\n"
                 "Starts Tarvelline. Run it in the game's installation directory.\n"
+                "  --play       start the game at once with the saved profile and settings\n"
+                "               (as a store's launch option: %%command%% --play)\n"
                 "  --version    print the program's name and version, and exit\n"
                 "  %-12s print this help, and exit\n"
                 "Toolkit switches:\n%s\n",
                 LAUNCHER_PROGRAM_NAME, HELP_SWITCHES, Fl::help);
             return true;
         }
+    }
+    return false;
+}
+
+bool playSwitchGiven(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--play") == 0) return true;
     }
     return false;
 }

@@ -5,7 +5,6 @@
 #include <FL/Fl_Choice.H>
 #include <FL/Fl_Window.H>
 
-#include <array>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
@@ -16,7 +15,8 @@
 #include "platform/platform.h"
 #include "ui/label_change.h"
 #include "ui/launcher_window.h"
-#include "ui/new_profile_dialog.h"
+#include "ui/unsaved_settings.h"
+#include "ui/window_hold.h"
 
 namespace {
 
@@ -24,53 +24,15 @@ namespace {
 // again: the launcher ends at most this long after the game.
 const double GAME_POLL_SECONDS = 0.05;
 
-// What the player can act on in the main window, besides the Start button.
-std::array<Fl_Widget*, 8> inputWidgets() {
-    return {modeChoice, languageChoice, profileChoice, volumeChoice,
-            mailLink,   websiteLink,    usShopLink,    europeShopLink};
-}
-
-void ignoreClose(Fl_Widget*, void*) {}
-
-Fl_Callback* heldWindowCallback = nullptr;
-
-// Set by a press whose settings could not be saved, until the next press:
-// the button says so, with the system's reason.
-bool settingsUnsaved = false;
-std::string unsavedReason;
-Fl_Callback* windowCallbackBeforeUnsaved = nullptr;
-
-// While the game starts and runs, the window goes on being drawn but answers
-// nothing: no second Start, no pick, no link, and closing it (close box or
-// Escape) does not end the launcher before the game has ended. An open
-// new-profile dialog is cancelled, so that no profile appears meanwhile.
-void holdInput() {
-    for (Fl_Widget* widget : inputWidgets()) widget->deactivate();
-    // Output only rather than inactive: the button takes no click, yet the
-    // loading text keeps its full contrast.
-    startButton->set_output();
-    heldWindowCallback = mainWindow->callback();
-    mainWindow->callback(ignoreClose, nullptr);
-    cancelNewProfileDialog();
-}
-
-void releaseInput() {
-    for (Fl_Widget* widget : inputWidgets()) widget->activate();
-    startButton->clear_output();
-    if (heldWindowCallback) mainWindow->callback(heldWindowCallback, nullptr);
-}
-
-// The button's texts other than "Start Game" may run longer than it is wide
-// (a reason in the system's words, a long translation): they wrap, and shrink
-// until they fit.
-void labelStartButton(const char* text) { changeLabelToFit(startButton, text, FL_NORMAL_SIZE); }
-
 // The button shows the localised loading text, drawn before the launcher
-// goes on.
+// goes on; the window answers nothing meanwhile.
 void showLoading() {
-    holdInput();
+    holdLauncherWindow();
     startButton->box(FL_PLASTIC_UP_BOX);
-    labelStartButton(localisedText(TXT_LOADING));
+    // The button's texts other than "Start Game" may run longer than it is
+    // wide (a reason in the system's words, a long translation): they wrap,
+    // and shrink until they fit.
+    changeLabelToFit(startButton, localisedText(TXT_LOADING), FL_NORMAL_SIZE);
     Fl::redraw();
     Fl::flush();
 }
@@ -90,33 +52,6 @@ bool buildGameSettings(FileFailure& why) {
     return true;
 }
 
-// Closing the window while it says the settings were not saved ends the
-// launcher as a game that could not be started does.
-void closeWithSettingsUnsaved(Fl_Widget*, void*) { std::exit(EXIT_FAILURE); }
-
-// The game would start with other settings than the window shows: it does
-// not start yet. The button says why and that a further press starts the
-// game all the same; meanwhile the choices answer again.
-void tellSettingsUnsaved(const std::string& reason) {
-    releaseInput();
-    settingsUnsaved = true;
-    unsavedReason = reason;
-    startButton->box(FL_PLASTIC_DOWN_BOX);
-    relabelStartButton();
-    windowCallbackBeforeUnsaved = mainWindow->callback();
-    mainWindow->callback(closeWithSettingsUnsaved, nullptr);
-    Fl::redraw();
-}
-
-// A press after that: the game starts whatever saving gives. True when the
-// settings of the press before could not be saved.
-bool leaveSettingsUnsaved() {
-    if (!settingsUnsaved) return false;
-    settingsUnsaved = false;
-    mainWindow->callback(windowCallbackBeforeUnsaved, nullptr);
-    return true;
-}
-
 // The toolkit handles its events while the game runs, so the window is
 // repainted where other windows uncover it and, on Windows, keeps answering
 // the system (drawing there reaches the screen only while messages are
@@ -130,56 +65,47 @@ void waitForGame(platform::GameRun& run) {
 // the player has read it and closes it. Picks made meanwhile could relabel
 // the button or start again, so the choices and the button stop answering.
 void showStartFailure(const std::string& why) {
-    releaseInput();
+    releaseLauncherWindow();
     char message[512];
     std::snprintf(message, sizeof message, localisedText(TXT_CANNOT_START), GAME_PROGRAM,
                   why.c_str());
-    labelStartButton(message);
+    changeLabelToFit(startButton, message, FL_NORMAL_SIZE);
     startButton->when(FL_WHEN_NEVER);
     for (Fl_Choice* choice : {modeChoice, languageChoice, profileChoice, volumeChoice}) {
         choice->deactivate();
     }
+    showLauncherWindow();
     Fl::redraw();
     while (mainWindow->shown()) Fl::wait();
 }
 
 }  // namespace
 
-void relabelStartButton() {
-    if (!settingsUnsaved) {
-        changeLabel(startButton, localisedText(TXT_START_GAME));
-        return;
-    }
-    char message[512];
-    std::snprintf(message, sizeof message, localisedText(TXT_SETTINGS_NOT_SAVED),
-                  unsavedReason.c_str());
-    labelStartButton(message);
-}
-
 std::optional<int> handOffToGame() {
-    std::printf("Starting Game\n");
-    std::fflush(stdout);
+    if (settingsUnsaved() && !pressCountsAgain()) return std::nullopt;
+    platform::consoleLine("Starting Game");
     const bool pressedAgain = leaveSettingsUnsaved();
     showLoading();
     FileFailure why;
     if (!buildGameSettings(why) && !pressedAgain) {
+        // The game would start with other settings than the window shows: it
+        // does not start yet; meanwhile the choices answer again.
+        releaseLauncherWindow();
         tellSettingsUnsaved(why.reason);
         return std::nullopt;
     }
 
-    std::printf("Loading game. Please wait...\n");
-    std::fflush(stdout);
+    platform::consoleLine("Loading game. Please wait...");
     platform::GameRun run = platform::spawnGame(GAME_PROGRAM);
     if (!run.started) {
         std::fprintf(stderr, "Cannot start the game %s: %s\n", GAME_PROGRAM, run.error.c_str());
         showStartFailure(run.error);
     } else {
         waitForGame(run);
-        releaseInput();
+        releaseLauncherWindow();
     }
 
-    std::printf("Closing...\n");
-    std::fflush(stdout);
+    platform::consoleLine("Closing...");
     return run.started ? EXIT_SUCCESS : EXIT_FAILURE;
 }
 

@@ -18,10 +18,7 @@ void startGame(Fl_Widget* w, void* data);
 // non-zero when it could not be started, after the player has seen why and
 // closed the window. Gives none when the game's settings could not be saved:
 // the button then says so and why, the window answers again, and the next
-// press starts the game however saving goes (closing the window instead
-// ends the launcher with status 1).
+// new press starts the game however saving goes (closing the window instead
+// ends the launcher with status 1); and none for a press that does not count
+// as that next one.
 std::optional<int> handOffToGame();
-
-// Labels the Start button in the language in force: "Start Game", or after
-// a press whose settings could not be saved, what it says then.
-void relabelStartButton();

@@ -11,9 +11,9 @@
 #include "settings/launcher_settings.h"
 #include "ui/display_mode_choice.h"
 #include "ui/fitting_choice.h"
-#include "ui/game_handoff.h"
 #include "ui/launcher_window.h"
 #include "ui/progress_line.h"
+#include "ui/unsaved_settings.h"
 
 namespace {
 

@@ -20,6 +20,7 @@
 #include "ui/new_profile_dialog.h"
 #include "ui/saved_settings.h"
 #include "ui/scale.h"
+#include "ui/window_hold.h"
 
 Fl_Window* mainWindow = nullptr;
 Fl_Button* pictureButton = nullptr;
@@ -75,10 +76,13 @@ const LinkRow LINKS[] = {
     {&europeShopLink, 416, 64, "(EUROPE)", onEuropeShopClicked},
 };
 
-// The picture is made once and kept for the life of the process.
+// The picture at the scale in force, made once and kept while the window
+// lives.
+Fl_Image* launcherImage = nullptr;
+
 Fl_Image* picture() {
-    static Fl_Image* image = scaledPicture(new Fl_Pixmap(launcherPicture));
-    return image;
+    if (!launcherImage) launcherImage = scaledPicture(new Fl_Pixmap(launcherPicture));
+    return launcherImage;
 }
 
 // fl_add_box and fl_add_button at the scale in force, from 96-dpi rectangles.
@@ -141,6 +145,7 @@ void addChoiceItems() {
 
 void buildLauncherWindow() {
     mainWindow = fl_bgn_form(FL_NO_BOX, scaled(MAIN_WINDOW_W), scaled(MAIN_WINDOW_H));
+    mainWindow->callback(onLauncherWindowClosed, nullptr);
 
     Fl_Box* background = addBox(FL_UP_BOX, 0, 0, MAIN_WINDOW_W, MAIN_WINDOW_H, "");
     background->color(FL_GRAY);
@@ -198,6 +203,8 @@ void buildLauncherWindow() {
 void destroyLauncherWindow() {
     delete mainWindow;
     mainWindow = nullptr;
+    delete launcherImage;
+    launcherImage = nullptr;
     pictureButton = startButton = progressLabel = nullptr;
     modeChoice = languageChoice = profileChoice = volumeChoice = nullptr;
     mailLink = websiteLink = usShopLink = europeShopLink = nullptr;

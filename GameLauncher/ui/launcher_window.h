@@ -34,6 +34,6 @@ extern Fl_Button* europeShopLink;
 // Runs after fl_initialize so that the coordinates stay top-down.
 void buildLauncherWindow();
 
-// Deletes the window and clears every handle, so that tests can build it
-// again from scratch.
+// Deletes the window and its picture and clears every handle, so that tests
+// can build it again from scratch (at another scale, too).
 void destroyLauncherWindow();

@@ -54,13 +54,13 @@ int findProfile(const char* name) {
 
 }  // namespace
 
-void applySavedSettings() {
-    if (!settingsFileExists()) return;
+bool applySavedSettings() {
+    if (!settingsFileExists()) return false;
     const ConfigFile* config = ConfigFile::instance();
     // Without the name of the profile they were saved with, none of the
     // saved values is applied.
     const char* name = config->getString("name");
-    if (!name || !*name) return;
+    if (!name || !*name) return false;
 
     int slot = findProfile(name);
     if (slot >= 0) {
@@ -80,6 +80,7 @@ void applySavedSettings() {
         if (*saved.choice) (*saved.choice)->value(number + saved.itemOffset);
         *saved.setting = number;
     }
+    return slot >= 0;
 }
 
 void onVolumeChosen(Fl_Widget* w, void*) {

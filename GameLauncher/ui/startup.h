@@ -5,5 +5,7 @@
 // size, display-mode sizes, Data/config.ini, the profile list, the toolkit
 // and the window, the first-profile dialog when there is no profile, the
 // saved choices, the current profile's progress and the localised items.
-// fl_initialize takes the toolkit's switches out of argc/argv.
+// fl_initialize takes the toolkit's switches out of argc/argv. With --play
+// and a saved profile that is listed, starts the game at once instead; the
+// window is then shown only to say why the game did not start.
 void startLauncher(int& argc, char** argv);

@@ -39,6 +39,9 @@ LINKS = {"mail": (180, 228, 32, 10), "website": (212, 228, 54, 10),
 ICON_CASTLE = (16, 7, 12, 0xFF161230)
 PROFILE_FILE_SIZE = 23812
 FULL_DISK_ERROR = os.strerror(errno.EFBIG)
+# After a press whose settings could not be saved, how long until a further
+# press starts the game anyway (the launcher waits a second).
+READING_SECONDS = 1.3
 
 
 def full_disk():
@@ -116,11 +119,11 @@ class Display:
                                     "rgb:-", str(png)], input=pixels, check=True) and pixels
         return pixels == drawn
 
-    def mouse_click(self, x, y):
+    def mouse_click(self, x, y, clicks=1):  # several: 120 ms apart, as a double-click
         # A synchronous move to where the pointer already is never ends.
         if self.run("xdotool", "getmouselocation").split()[:2] != ["x:%d" % x, "y:%d" % y]:
             self.run("xdotool", "mousemove", "--sync", str(x), str(y))
-        self.run("xdotool", "click", "1")
+        self.run("xdotool", "click", "--repeat", str(clicks), "--delay", "120", "1")
 
 
 class Window:
@@ -153,10 +156,10 @@ class Window:
         if then:
             self.key(*then)
 
-    def click(self, rect):  # rect: window-relative (x, y, w, h) at 96 dpi
+    def click(self, rect, clicks=1):  # rect: window-relative (x, y, w, h) at 96 dpi
         x, y, _, _ = self.geometry()
         rect = scaled(rect, self.display.scale)
-        self.display.mouse_click(x + rect[0] + rect[2] // 2, y + rect[1] + rect[3] // 2)
+        self.display.mouse_click(x + rect[0] + rect[2] // 2, y + rect[1] + rect[3] // 2, clicks)
 
     def pixels(self, rect, physical=False):  # raw RGB bytes; rect at 96 dpi unless physical
         x, y, _, _ = self.geometry()

@@ -57,7 +57,8 @@ class HandOffTest(gui.LauncherTestCase):
         self.assertEqual(install.read("Data/config_launch.ini"), LAUNCH)
         self.assertEqual(install.read("game_saw_config.ini"), LAUNCH + GAME_SETTINGS)
 
-    # The reason stays on the button until the player closes the window. A
+    # The reason stays on the button until the player closes the window: with
+    # the game back in its place, neither a click nor Enter starts it then. A
     # 1.exe found on PATH is not the game.
     def test_missing_game_is_told_and_ends_with_a_failure_status(self):
         install = self.installation(profiles=["Bob"])
@@ -71,8 +72,10 @@ class HandOffTest(gui.LauncherTestCase):
         time.sleep(0.3)
         self.assertNotEqual(window.pixels(gui.START_BUTTON), idle_button)
         self.assertTrue(install.file("Data/config_launch.ini").exists())
+        os.rename(install.file("bin/1.exe"), install.file("1.exe"))
         self.assert_clicks_open_nothing(window)
         window.key("KP_Enter")
+        time.sleep(0.5)
         self.assertEqual(launcher.stdout().count("Starting Game"), 1)
         self.assertFalse(install.file("game_started.txt").exists())
         window.key("Escape")
@@ -128,6 +131,7 @@ class HandOffTest(gui.LauncherTestCase):
                 launcher, window = self.start(install, preexec_fn=preexec_fn)
                 window.click(gui.START_BUTTON)
                 if config == old:  # the game waits for a second press; case 1 closes
+                    time.sleep(gui.READING_SECONDS)
                     window.key("Escape") if number == 1 else window.click(gui.START_BUTTON)
                 self.assertEqual(launcher.wait_exit(timeout=10), number == 1, launcher.stderr())
                 self.assertIn(told, launcher.stderr())
@@ -137,3 +141,28 @@ class HandOffTest(gui.LauncherTestCase):
                 self.assertEqual((outside / "target.ini").read_bytes(), b"outside")
                 self.assertEqual(temporaries(), left)
                 launcher.stop()
+
+    # Settings that cannot be saved hold the game: the second click of a
+    # double-click, or Return held down (its auto-repeat), does not start it
+    # with the old ones; a new press once the warning was read does.
+    def test_a_double_click_or_a_held_key_does_not_skip_the_warning(self):
+        for first_press in ("double-click", "held Return"):
+            with self.subTest(first_press):
+                install = self.installation(profiles=["Bob"], config=OLD_CONFIG,
+                                            game_settings=bytes(2 << 20))
+                launcher, window = self.start(install)
+                if first_press == "double-click":
+                    window.click(gui.START_BUTTON, clicks=2)
+                else:
+                    window.key("Return", command="keydown")
+                    time.sleep(1.5)  # Xvfb repeats a key held for 660 ms
+                    window.key("Return", command="keyup")
+                time.sleep(gui.READING_SECONDS)
+                self.assertEqual(launcher.stdout().count("Starting Game"), 1, launcher.stdout())
+                self.assertIsNone(launcher.process.poll())
+                self.assertFalse(install.file("game_started.txt").exists())
+                window.click(gui.START_BUTTON) if first_press == "held Return" else \
+                    window.key("Return")
+                self.assertEqual(launcher.wait_exit(), 0, launcher.stderr())
+                self.assertTrue(install.file("game_started.txt").exists())
+                self.assertEqual(launcher.stdout().count("Starting Game"), 2)
