@@ -12,8 +12,14 @@ configure_file(${PROJECT_SOURCE_DIR}/GameLauncher/platform/launcher.manifest.in
 function(launcher_windows_resources target)
   set(dir ${PROJECT_SOURCE_DIR}/GameLauncher/platform)
   target_sources(${target} PRIVATE ${dir}/launcher.rc)
+  # The resource compiler defines nothing that tells MSVC's toolchain from
+  # another (RC_INVOKED only says it is compiling resources), so the build
+  # says which of the two embeds the manifest.
   if(MSVC)
     target_sources(${target} PRIVATE ${LAUNCHER_GENERATED_DIR}/launcher.manifest)
+  else()
+    set_property(SOURCE ${dir}/launcher.rc TARGET_DIRECTORY ${target} APPEND PROPERTY
+                 COMPILE_DEFINITIONS LAUNCHER_RC_MANIFEST)
   endif()
   # The resource compiler finds the configured files through the include
   # path, and does not report the files it embeds as dependencies.

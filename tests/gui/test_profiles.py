@@ -154,7 +154,7 @@ class ProfilesTest(gui.LauncherTestCase):
         self.assertEqual(len(set(hints)), 3)
         self.assertEqual(hints[1], hints[3])
         self.assertEqual(install.snapshot(), before)
-        dialog.click(CANCEL)
+        dialog.close_box()  # as its cancel button
         window = launcher.wait_for_window()
         self.assertEqual(window.selected("profile"), -1)
         self.assert_escape_ends_writing_nothing(install, launcher, window)

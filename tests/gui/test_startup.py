@@ -35,7 +35,7 @@ class StartupTest(gui.LauncherTestCase):
             self.assertRegex(out.stdout, r"^GameLauncher 1\.0\.0 \(Tarvelline\)\n$"
                              if switch == "--version" else r"^Usage: (.|\n)* -s\[cheme\] scheme")
         self.assertEqual(install.snapshot(), before)
-        if gui.WINE:  # the icon (16, 32, 48, 256) and version information of the .exe
+        if gui.WINE:  # the icon (16, 32, 48, 256), version information and manifest of the .exe
             rc = self.display.run("x86_64-w64-mingw32-windres", "-i", gui.LAUNCHER_BINARY, "-Orc")
             self.assertEqual(re.findall(r'"\\(\d+)\\\1\\000\\000", 1, 32,', rc),
                              ["020", "040", "060", "000"])
@@ -43,6 +43,7 @@ class StartupTest(gui.LauncherTestCase):
                 "FileDescription": "Tarvelline launcher", "ProductName": "Tarvelline",
                 "FileVersion": "1.0.0.0", "ProductVersion": "1.0.0.0", "InternalName":
                 "GameLauncher", "OriginalFilename": "GameLauncher.exe"})
+            self.assertEqual(rc.count("RT_MANIFEST"), 1)
         # Arguments that are no toolkit switches are ignored.
         launcher, window = self.start(install, ["--no-such-option", "Data/config.ini", "-x"])
         self.assertEqual(launcher.stdout().splitlines()[0], "Program start")

@@ -1,5 +1,6 @@
 // Helpers shared by the unit tests: a scratch installation directory and a
-// way to put the launcher's program-wide state back to its start-up values.
+// way to put the program-wide state of the logic below the window layer back
+// to its start-up values (window_test_support.h adds the window layer's).
 #pragma once
 
 #include <cstring>
@@ -52,6 +53,8 @@ inline std::string readFile(const std::string& path) {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+// Settings, display modes, the settings store, the profile list, the current
+// profile and its record, the screen size.
 inline void resetLauncherState() {
     LauncherSettings::reset();
     resetDisplayModes();

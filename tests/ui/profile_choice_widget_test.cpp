@@ -8,7 +8,7 @@
 #include "i18n/language_tables.h"
 #include "profiles/profile_list.h"
 #include "profiles/profile_names.h"
-#include "support/test_support.h"
+#include "support/window_test_support.h"
 #include "ui/launcher_window.h"
 #include "ui/new_profile_dialog.h"
 
@@ -20,7 +20,7 @@ namespace {
 // its inactive new-profile item opens no dialog.
 TEST(ProfileChoice, ItemsAreTheNamesAsSpelled) {
     test_support::ScratchDirectory scratch;
-    test_support::resetLauncherState();
+    test_support::resetLauncherAndWindowState();
     std::filesystem::create_directories("Data/Profils");
     char zoe[PROFILE_NAME_SIZE];
     ASSERT_TRUE(typedProfileName("Zo\xC3\xAB", zoe, sizeof zoe));
@@ -43,7 +43,7 @@ TEST(ProfileChoice, ItemsAreTheNamesAsSpelled) {
     languageChoice->value(1);  // French, which relabels the new-profile item too
     languageChoice->do_callback();
     EXPECT_STREQ(profileChoice->text(MAX_PROFILES), languageTable(2)[TXT_NEW_PROFILE]);
-    destroyLauncherWindow();
+    test_support::resetLauncherAndWindowState();
 }
 
 }  // namespace

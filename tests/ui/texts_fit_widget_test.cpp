@@ -13,7 +13,7 @@
 #include "i18n/language_tables.h"
 #include "profiles/profile_file.h"
 #include "settings/display_modes.h"
-#include "support/test_support.h"
+#include "support/window_test_support.h"
 #include "ui/fitting_choice.h"
 #include "ui/label_change.h"
 #include "ui/language_switching.h"
@@ -53,7 +53,7 @@ int textWidth(const char* text, int size) {
 TEST(TextsFit, EveryTextInEveryLanguageAtEveryScale) {
     Fl::w();      // opens the display, which measuring needs
     fl_flip = 0;  // top-down coordinates, as fl_initialize leaves them
-    test_support::resetLauncherState();
+    test_support::resetLauncherAndWindowState();
     for (double scale = 1; scale <= 4; scale += 0.25) {
         setUiScale(scale);
         const int smallest = scaled(10), pictureRight = scaled(168);
@@ -135,8 +135,7 @@ TEST(TextsFit, EveryTextInEveryLanguageAtEveryScale) {
             destroyLauncherWindow();
         }
     }
-    setUiScale(1);
-    test_support::resetLauncherState();
+    test_support::resetLauncherAndWindowState();
 }
 
 }  // namespace

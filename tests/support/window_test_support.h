@@ -1,0 +1,23 @@
+// For the tests that build widgets: the window layer's program-wide state
+// put back to its start-up values, with the logic's.
+#pragma once
+
+#include "support/test_support.h"
+#include "ui/input_watch.h"
+#include "ui/launcher_window.h"
+#include "ui/scale.h"
+#include "ui/unsaved_settings.h"
+
+namespace test_support {
+
+// Deletes the window (and the picture made at its scale) and puts back the
+// scale, the "not saved" state, the held keys and the logic's state.
+inline void resetLauncherAndWindowState() {
+    destroyLauncherWindow();
+    setUiScale(1);
+    resetUnsavedSettings();
+    resetInputWatch();
+    resetLauncherState();
+}
+
+}  // namespace test_support
