@@ -1,0 +1,78 @@
+#include "input/pad_navigation.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+using Keys = std::vector<NavKey>;
+using platform::PadState;
+
+PadState pad(bool PadState::*held, bool PadState::*alsoHeld = nullptr) {
+    PadState state;
+    if (held) state.*held = true;
+    if (alsoHeld) state.*alsoHeld = true;
+    return state;
+}
+
+TEST(PadNavigation, ButtonsGiveTheirKeyOnceWhenPressed) {
+    PadNavigation navigation;
+    EXPECT_EQ(navigation.update(pad(&PadState::south), 0), Keys{NavKey::Accept});
+    EXPECT_EQ(navigation.update(pad(&PadState::south), 5), Keys{});
+    EXPECT_EQ(navigation.update({}, 6), Keys{});
+    EXPECT_EQ(navigation.update(pad(&PadState::east), 7), Keys{NavKey::Back});
+    EXPECT_EQ(navigation.update(pad(&PadState::start), 8), Keys{NavKey::Start});
+    EXPECT_LT(navigation.nextRepeatAt(), 0);
+    EXPECT_EQ(navigation.update(pad(&PadState::south, &PadState::down), 9),
+              (Keys{NavKey::Down, NavKey::Accept}));
+}
+
+TEST(PadNavigation, HeldDirectionRepeatsAfterTheDelayThenAtTheInterval) {
+    PadNavigation navigation;
+    const PadState left = pad(&PadState::left);
+    EXPECT_EQ(navigation.update(left, 10), Keys{NavKey::Left});
+    EXPECT_EQ(navigation.update(left, 10.39), Keys{});
+    EXPECT_DOUBLE_EQ(navigation.nextRepeatAt(), 10.4);
+    EXPECT_EQ(navigation.update(left, navigation.nextRepeatAt()), Keys{NavKey::Left});
+    EXPECT_DOUBLE_EQ(navigation.nextRepeatAt(), 10.52);
+    EXPECT_EQ(navigation.update(left, 10.51), Keys{});
+    EXPECT_EQ(navigation.update(left, 10.53), Keys{NavKey::Left});
+    EXPECT_DOUBLE_EQ(navigation.nextRepeatAt(), 10.64);  // a little late keeps the rhythm
+    EXPECT_EQ(navigation.update({}, 10.7), Keys{});
+    EXPECT_LT(navigation.nextRepeatAt(), 0);
+}
+
+TEST(PadNavigation, LateCallGivesOneRepeatNotABurst) {
+    PadNavigation navigation;
+    const PadState down = pad(&PadState::down);
+    navigation.update(down, 0);
+    EXPECT_EQ(navigation.update(down, 1.0), Keys{NavKey::Down});
+    EXPECT_DOUBLE_EQ(navigation.nextRepeatAt(), 1.12);
+    EXPECT_EQ(navigation.update(down, 1.1), Keys{});
+}
+
+// Up and Right down together: Up. Down newly pressed takes over from Up (at
+// once, Up's repeat dropped); released while Up is held, nothing repeats.
+TEST(PadNavigation, NewlyPressedDirectionTakesOver) {
+    PadNavigation navigation;
+    EXPECT_EQ(navigation.update(pad(&PadState::up, &PadState::right), 0), Keys{NavKey::Up});
+    EXPECT_EQ(navigation.update(pad(&PadState::up, &PadState::down), 0.3), Keys{NavKey::Down});
+    EXPECT_EQ(navigation.update(pad(&PadState::up, &PadState::down), 0.5), Keys{});
+    EXPECT_EQ(navigation.update(pad(&PadState::up, &PadState::down), 0.7), Keys{NavKey::Down});
+    EXPECT_EQ(navigation.update(pad(&PadState::up), 0.8), Keys{});
+    EXPECT_LT(navigation.nextRepeatAt(), 0);
+    EXPECT_EQ(navigation.update(pad(&PadState::up), 2), Keys{});
+    EXPECT_EQ(navigation.update(pad(&PadState::up, &PadState::right), 2.1), Keys{NavKey::Right});
+}
+
+TEST(PadNavigation, ResetReleasesEverything) {
+    PadNavigation navigation;
+    const PadState held = pad(&PadState::right, &PadState::south);
+    navigation.update(held, 0);
+    navigation.reset();
+    EXPECT_LT(navigation.nextRepeatAt(), 0);
+    EXPECT_EQ(navigation.update(held, 0.1), (Keys{NavKey::Right, NavKey::Accept}));
+}
+
+}  // namespace
