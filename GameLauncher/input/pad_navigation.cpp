@@ -26,7 +26,6 @@ std::vector<NavKey> PadNavigation::update(const PadState& state, double now) {
         keys.push_back(static_cast<NavKey>(pressed));
     } else if (active_ >= 0 && !(state.*KEY_FIELDS[active_])) {
         active_ = -1;
-        repeatAt_ = -1;
     } else if (active_ >= 0 && now >= repeatAt_) {
         // The next one a whole interval on, from now if the call came late.
         repeatAt_ += REPEAT_INTERVAL;

@@ -25,8 +25,7 @@ double stickDeflection(double value, double minimum, double maximum) {
     if (!(maximum > minimum)) return 0;
     const double centre = (minimum + maximum) / 2;
     const double halfTravel = (maximum - minimum) / 2;
-    const double deflection = (value - centre) / halfTravel;
-    return deflection < -1 ? -1 : deflection > 1 ? 1 : deflection;
+    return (value - centre) / halfTravel;
 }
 
 void PadStick::move(double x, double y) {

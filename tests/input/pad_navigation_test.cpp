@@ -30,14 +30,14 @@ TEST(PadNavigation, ButtonsGiveTheirKeyOnceWhenPressed) {
 
 TEST(PadNavigation, HeldDirectionRepeatsAfterTheDelayThenAtTheInterval) {
     PadNavigation navigation;
-    const PadState left = pad(&PadState::left);
-    EXPECT_EQ(navigation.update(left, 10), Keys{NavKey::Left});
-    EXPECT_EQ(navigation.update(left, 10.39), Keys{});
+    const PadState up = pad(&PadState::up);
+    EXPECT_EQ(navigation.update(up, 10), Keys{NavKey::Up});
+    EXPECT_EQ(navigation.update(up, 10.39), Keys{});
     EXPECT_DOUBLE_EQ(navigation.nextRepeatAt(), 10.4);
-    EXPECT_EQ(navigation.update(left, navigation.nextRepeatAt()), Keys{NavKey::Left});
+    EXPECT_EQ(navigation.update(up, navigation.nextRepeatAt()), Keys{NavKey::Up});
     EXPECT_DOUBLE_EQ(navigation.nextRepeatAt(), 10.52);
-    EXPECT_EQ(navigation.update(left, 10.51), Keys{});
-    EXPECT_EQ(navigation.update(left, 10.53), Keys{NavKey::Left});
+    EXPECT_EQ(navigation.update(up, 10.51), Keys{});
+    EXPECT_EQ(navigation.update(up, 10.53), Keys{NavKey::Up});
     EXPECT_DOUBLE_EQ(navigation.nextRepeatAt(), 10.64);  // a little late keeps the rhythm
     EXPECT_EQ(navigation.update({}, 10.7), Keys{});
     EXPECT_LT(navigation.nextRepeatAt(), 0);
@@ -50,6 +50,9 @@ TEST(PadNavigation, LateCallGivesOneRepeatNotABurst) {
     EXPECT_EQ(navigation.update(down, 1.0), Keys{NavKey::Down});
     EXPECT_DOUBLE_EQ(navigation.nextRepeatAt(), 1.12);
     EXPECT_EQ(navigation.update(down, 1.1), Keys{});
+    const double oneIntervalLate = navigation.nextRepeatAt() + PadNavigation::REPEAT_INTERVAL;
+    EXPECT_EQ(navigation.update(down, oneIntervalLate), Keys{NavKey::Down});
+    EXPECT_EQ(navigation.update(down, oneIntervalLate), Keys{});
 }
 
 // Up and Right down together: Up. Down newly pressed takes over from Up (at

@@ -6,6 +6,8 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <utility>
+#include <vector>
 
 #include "platform/xinput_pad.h"
 #include "support/test_support.h"
@@ -41,11 +43,18 @@ PadState xinputStick(platform::XInputPad& pad, double x, double y) {
 // the larger deflection wins a diagonal; Y positive is up.
 TEST(XInputPad, DecodesButtonsAndTheStickWithHysteresis) {
     platform::XInputPad pad;
-    PadState buttons;
-    buttons.south = buttons.start = buttons.left = true;
-    EXPECT_EQ(pad.decode(0x1000 | 0x0010 | 0x0004 | 0x0100, 0, 0), buttons);
-    EXPECT_EQ(pad.decode(0x2000 | 0x0001 | 0x0002 | 0x0008, 0, 0).east, true);
-    EXPECT_EQ(pad.decode(0x0001 | 0x0002 | 0x0008, 0, 0), directions(1, 1, 0, 1));
+    for (const auto& [bit, field] : {std::pair{0x0001, &PadState::up},
+                                     {0x0002, &PadState::down},
+                                     {0x0004, &PadState::left},
+                                     {0x0008, &PadState::right},
+                                     {0x0010, &PadState::start},
+                                     {0x1000, &PadState::south},
+                                     {0x2000, &PadState::east}}) {
+        PadState only;
+        only.*field = true;
+        EXPECT_EQ(pad.decode(bit, 0, 0), only) << bit;
+    }
+    EXPECT_EQ(pad.decode(0xCFE0, 0, 0), NONE);  // the triggers' and shoulders' bits, X, Y
     const struct {
         double x, y;
         PadState expected;
@@ -97,7 +106,9 @@ TEST(EvdevPad, DecodesAnXboxPadReportByReport) {
     EXPECT_EQ(feed(pad, {{EV_ABS, ABS_HAT0X, 0}, {EV_ABS, ABS_HAT0Y, 1}, {EV_SYN, SYN_REPORT, 0}}),
               DOWN);
     EXPECT_EQ(feed(pad, {{EV_ABS, ABS_HAT0Y, -1}, {EV_SYN, SYN_REPORT, 0}}), UP);
-    EXPECT_EQ(feed(pad, {{EV_ABS, ABS_HAT0Y, 0},
+    EXPECT_EQ(feed(pad, {{EV_ABS, ABS_HAT0Y, 0}, {EV_ABS, ABS_HAT0X, 1}, {EV_SYN, SYN_REPORT, 0}}),
+              RIGHT);
+    EXPECT_EQ(feed(pad, {{EV_ABS, ABS_HAT0X, 0},
                          {EV_ABS, ABS_X, 20000},  // 61 % right,
                          {EV_ABS, ABS_Y, 26000},
                          {EV_SYN, SYN_REPORT, 0}}),  // 79 % down
@@ -129,7 +140,10 @@ TEST(EvdevPad, DecodesDpadKeysAndAsksForResyncAfterLostEvents) {
         LEFT);
     EXPECT_TRUE(pad.take(EV_SYN, SYN_REPORT, 0));
     EXPECT_EQ(pad.state(), LEFT);
-    EXPECT_EQ(feed(pad, {{EV_ABS, ABS_X, 128}, {EV_ABS, ABS_Y, 0}, {EV_SYN, SYN_REPORT, 0}}), UP);
+    // A digital stick's diagonal is a tie: vertical. 41 % right is not yet right.
+    EXPECT_EQ(feed(pad, {{EV_ABS, ABS_X, 0}, {EV_ABS, ABS_Y, 0}, {EV_SYN, SYN_REPORT, 0}}), UP);
+    EXPECT_EQ(feed(pad, {{EV_ABS, ABS_X, 180}, {EV_ABS, ABS_Y, 127}, {EV_SYN, SYN_REPORT, 0}}),
+              NONE);
     platform::EvdevPad noStick({0, 0}, {5, -5});
     EXPECT_EQ(
         feed(noStick, {{EV_ABS, ABS_X, 1000}, {EV_ABS, ABS_Y, 1000}, {EV_SYN, SYN_REPORT, 0}}),
