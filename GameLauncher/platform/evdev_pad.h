@@ -1,5 +1,6 @@
 // One Linux event device's reports as a PadState (the decoding, without the
-// device), and the scan of a device directory for tests.
+// device), and two ways in for tests: the scan of another directory, and a
+// descriptor taken as a pad.
 #pragma once
 
 #include <linux/input.h>
@@ -56,5 +57,9 @@ private:
 
 // scanGamepads over `directory` instead of /dev/input.
 void scanGamepadsIn(const char* directory);
+
+// Takes an open, non-blocking event device as a pad, as the scan does once
+// it has found one (tests hand it a pipe).
+void adoptGamepad(int descriptor);
 
 }  // namespace platform

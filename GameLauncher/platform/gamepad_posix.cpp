@@ -82,6 +82,13 @@ bool isNotPad(const Node& node) {
     return false;
 }
 
+void addPad(int descriptor, Node node) {
+    OpenPad pad{descriptor, node,
+                EvdevPad(axisRange(descriptor, ABS_X), axisRange(descriptor, ABS_Y))};
+    resynchronise(descriptor, pad.decoder);
+    openPads.push_back(pad);
+}
+
 // Opens the event device at `path` when it is a pad; remembers it in
 // `seenNotPads` when it is a device of another kind. One that cannot be
 // opened now (no permission, still being set up) is tried again next scan.
@@ -98,10 +105,7 @@ void openIfPad(const char* path, std::vector<Node>& seenNotPads) {
         seenNotPads.push_back(node);
         return;
     }
-    OpenPad pad{descriptor, node,
-                EvdevPad(axisRange(descriptor, ABS_X), axisRange(descriptor, ABS_Y))};
-    resynchronise(descriptor, pad.decoder);
-    openPads.push_back(pad);
+    addPad(descriptor, node);
 }
 
 // Takes every event pending on the pad. False when the pad is gone.
@@ -150,6 +154,8 @@ void scanGamepadsIn(const char* directory) {
 }
 
 void scanGamepads() { scanGamepadsIn("/dev/input"); }
+
+void adoptGamepad(int descriptor) { addPad(descriptor, Node{}); }
 
 bool gamepadConnected() { return !openPads.empty(); }
 

@@ -13,6 +13,7 @@
 #include "support/test_support.h"
 
 #ifndef _WIN32
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -164,6 +165,36 @@ TEST(Gamepads, StrangeEntriesAreNoPads) {
         EXPECT_TRUE(platform::gamepadDescriptors().empty());
         EXPECT_EQ(platform::readGamepads(), NONE);
     }
+    platform::closeGamepads();
+}
+
+// The reader on a pipe standing in for an event device (it answers no evdev
+// ioctl): every pending event taken, whole events only, the end of the
+// stream a pad unplugged, closed and released.
+TEST(Gamepads, ReadsWhatIsPendingAndDropsAPadThatIsGone) {
+    int ends[2];
+    ASSERT_EQ(pipe2(ends, O_NONBLOCK | O_CLOEXEC), 0);
+    platform::adoptGamepad(ends[0]);
+    EXPECT_EQ(platform::gamepadDescriptors(), std::vector<int>{ends[0]});
+    EXPECT_EQ(platform::readGamepads(), NONE);
+    std::vector<input_event> events(100, input_event{{}, EV_KEY, BTN_EAST, 2});  // > one read
+    events.push_back({{}, EV_KEY, BTN_SOUTH, 1});
+    events.push_back({{}, EV_SYN, SYN_REPORT, 0});
+    events.push_back({{}, EV_ABS, ABS_HAT0Y, 1});  // its report yet to come
+    const size_t bytes = events.size() * sizeof events[0];
+    ASSERT_EQ(write(ends[1], events.data(), bytes), static_cast<ssize_t>(bytes));
+    PadState held;
+    held.south = held.east = true;
+    EXPECT_EQ(platform::readGamepads(), held);
+    const input_event report{{}, EV_SYN, SYN_REPORT, 0};
+    ASSERT_EQ(write(ends[1], &report, sizeof report), static_cast<ssize_t>(sizeof report));
+    ASSERT_EQ(write(ends[1], &report, 10), 10);  // and a piece of one
+    held.down = true;
+    EXPECT_EQ(platform::readGamepads(), held);
+    EXPECT_TRUE(platform::gamepadConnected());
+    close(ends[1]);
+    EXPECT_EQ(platform::readGamepads(), NONE);
+    EXPECT_FALSE(platform::gamepadConnected());
     platform::closeGamepads();
 }
 
