@@ -115,20 +115,22 @@ TEST(EvdevPad, DecodesDpadKeysAndAsksForResyncAfterLostEvents) {
 
 // The reader on a pipe standing in for an event device (it answers no evdev
 // ioctl): every pending event taken, whole events only, the end of the
-// stream a pad unplugged, closed and released.
+// stream or a failing read a pad unplugged, closed and released.
 TEST(Gamepads, ReadsWhatIsPendingAndDropsAPadThatIsGone) {
     int ends[2];
     ASSERT_EQ(pipe2(ends, O_NONBLOCK | O_CLOEXEC), 0);
     platform::adoptGamepad(ends[0]);
     EXPECT_EQ(platform::gamepadDescriptors(), std::vector<int>{ends[0]});
     EXPECT_EQ(platform::readGamepads(), NONE);
-    std::vector<input_event> events(100, input_event{{}, EV_KEY, BTN_EAST, 2});  // > one read
+    // More than one call takes (1024): the rest waits for the next.
+    std::vector<input_event> events(1030, input_event{{}, EV_KEY, BTN_EAST, 2});
     events.push_back({{}, EV_KEY, BTN_SOUTH, 1});
     events.push_back({{}, EV_SYN, SYN_REPORT, 0});
     events.push_back({{}, EV_ABS, ABS_HAT0Y, 1});  // its report yet to come
     const input_event report{{}, EV_SYN, SYN_REPORT, 0};
     const ssize_t bytes = events.size() * sizeof report;
     ASSERT_EQ(write(ends[1], events.data(), bytes), bytes);
+    EXPECT_EQ(platform::readGamepads(), NONE);
     EXPECT_EQ(platform::readGamepads(), held(&PadState::south, &PadState::east));
     ASSERT_EQ(write(ends[1], &report, sizeof report), ssize_t{sizeof report});
     ASSERT_EQ(write(ends[1], &report, 10), 10);  // and a piece of one
@@ -136,7 +138,9 @@ TEST(Gamepads, ReadsWhatIsPendingAndDropsAPadThatIsGone) {
     close(ends[1]);
     EXPECT_EQ(platform::readGamepads(), NONE);
     EXPECT_FALSE(platform::gamepadConnected());
-    platform::closeGamepads();
+    platform::adoptGamepad(open(".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));  // reads fail: EISDIR
+    EXPECT_EQ(platform::readGamepads(), NONE);
+    EXPECT_FALSE(platform::gamepadConnected());
 }
 
 #endif
