@@ -34,6 +34,7 @@ const LanguageTable languageTables[LANGUAGE_COUNT] = {
         "This name cannot be a file name; choose another.",
         "The profile list is full.",
         "Profile file not made: %s",
+        "Player %d",
     },
     {   // 2 French
         "Plein écran",
@@ -59,6 +60,7 @@ const LanguageTable languageTables[LANGUAGE_COUNT] = {
         "Ce nom ne peut pas servir de nom de fichier.",
         "La liste des profils est pleine.",
         "Fichier du profil non créé\u00A0: %s",
+        "Joueur %d",
     },
     {   // 3 Spanish
         "Pantalla completa",
@@ -84,6 +86,7 @@ const LanguageTable languageTables[LANGUAGE_COUNT] = {
         "Este nombre no sirve como nombre de archivo.",
         "La lista de perfiles está llena.",
         "No se ha creado el archivo del perfil: %s",
+        "Jugador %d",
     },
     {   // 4 Italian
         "Schermo intero",
@@ -109,6 +112,7 @@ const LanguageTable languageTables[LANGUAGE_COUNT] = {
         "Questo nome non può essere un nome di file.",
         "L'elenco dei profili è pieno.",
         "File del profilo non creato: %s",
+        "Giocatore %d",
     },
     {   // 5 German
         "Vollbild",
@@ -134,6 +138,7 @@ const LanguageTable languageTables[LANGUAGE_COUNT] = {
         "Dieser Name kann kein Dateiname sein.",
         "Die Profilliste ist voll.",
         "Profildatei nicht angelegt: %s",
+        "Spieler %d",
     },
     {   // 6 Dutch
         "Volledig scherm",
@@ -159,6 +164,7 @@ const LanguageTable languageTables[LANGUAGE_COUNT] = {
         "Deze naam kan geen bestandsnaam zijn.",
         "De profiellijst is vol.",
         "Profielbestand niet aangemaakt: %s",
+        "Speler %d",
     },
 };
 

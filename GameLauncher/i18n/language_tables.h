@@ -36,6 +36,9 @@ enum StringId {
     TXT_NAME_NOT_A_FILE_NAME,
     TXT_PROFILE_LIST_FULL,
     TXT_PROFILE_NOT_CREATED,
+    // The name the new-profile dialog suggests to a player with a game
+    // controller: a format taking the lowest free number (one %d).
+    TXT_SUGGESTED_NAME,
     STRING_COUNT
 };
 

@@ -15,6 +15,7 @@
 #include "ui/display_mode_choice.h"
 #include "ui/fitting_choice.h"
 #include "ui/game_handoff.h"
+#include "ui/keyboard_navigation.h"
 #include "ui/language_switching.h"
 #include "ui/links.h"
 #include "ui/new_profile_dialog.h"
@@ -161,7 +162,7 @@ void buildLauncherWindow() {
     for (const ChoiceRow& row : CHOICES) {
         // fl_add_choice, with choices whose texts shrink to fit.
         const ScaledBox box = scaledBox(308, row.y, 160, 30);
-        auto* choice = new FittingChoice(box.x, box.y, box.w, box.h, "", scaled(PICTURE_W));
+        auto* choice = new FittingChoice(box.x, box.y, box.w, box.h, scaled(PICTURE_W));
         fl_add_new(FL_NORMAL_CHOICE, choice);
         choice->relabel(localisedText(row.label));
         *row.handle = choice;
@@ -195,7 +196,10 @@ void buildLauncherWindow() {
     Fl_Widget* const focusless[] = {pictureButton, modeChoice, languageChoice, profileChoice,
                                     volumeChoice, startButton, progressLabel, mailLink,
                                     websiteLink, usShopLink, europeShopLink};
+    // The toolkit's focus stays with the window: keyboard_navigation moves
+    // its own, and shows it with its frame, the window's last child.
     for (Fl_Widget* widget : focusless) widget->clear_visible_focus();
+    buildMainWindowFocus();
 
     fl_end_form();
 }

@@ -18,7 +18,9 @@
 #include "profiles/profile_file.h"
 #include "profiles/profile_list.h"
 #include "profiles/profile_names.h"
-#include "ui/enter_key.h"
+#include "ui/gamepad_input.h"
+#include "ui/input_watch.h"
+#include "ui/keyboard_navigation.h"
 #include "ui/launcher_window.h"
 #include "ui/progress_line.h"
 #include "ui/scale.h"
@@ -39,13 +41,35 @@ const Fl_Align PROMPT_ALIGN = FL_ALIGN_TOP | FL_ALIGN_CLIP | FL_ALIGN_WRAP;
 Fl_Window* dialogWindow = nullptr;
 Fl_Box* refusedHint = nullptr;
 
-// OK takes Return and the keypad's Enter (a shortcut takes one key), as a
-// return button does, without the arrow one draws.
-class OkButton : public Fl_Button {
+// The dialog's buttons: Return and the keypad's Enter press the focused one,
+// as Space does; the focus frame shows the focus, not the toolkit's dotted
+// line inside the button.
+class DialogButton : public Fl_Button {
 public:
-    OkButton(int x, int y, int w, int h, const char* label) : Fl_Button(x, y, w, h, label) {}
+    DialogButton(int x, int y, int w, int h, const char* label) : Fl_Button(x, y, w, h, label) {}
     int handle(int event) override {
-        if (event != FL_SHORTCUT || !isEnterKey()) return Fl_Button::handle(event);
+        if (event != FL_KEYBOARD || Fl::focus() != this || !isEnterKey()) {
+            return Fl_Button::handle(event);
+        }
+        do_callback();
+        return 1;
+    }
+
+protected:
+    void draw() override {
+        clear_visible_focus();
+        Fl_Button::draw();
+        set_visible_focus();
+    }
+};
+
+// OK also takes Return and Enter wherever the focus is (a shortcut takes one
+// key), as a return button does, without the arrow one draws.
+class OkButton : public DialogButton {
+public:
+    OkButton(int x, int y, int w, int h, const char* label) : DialogButton(x, y, w, h, label) {}
+    int handle(int event) override {
+        if (event != FL_SHORTCUT || !isEnterKey()) return DialogButton::handle(event);
         do_callback();
         return 1;
     }
@@ -138,7 +162,7 @@ void buildDialog() {
     newProfileInput->labelsize(promptLabelSize());
 
     Fl_Button* ok = made<OkButton>(32, 88, 100, 25, "OK");
-    Fl_Button* cancel = made<Fl_Button>(168, 88, 100, 25, localisedText(TXT_CANCEL));
+    Fl_Button* cancel = made<DialogButton>(168, 88, 100, 25, localisedText(TXT_CANCEL));
 
     // Shown only after a refused name, in the gap above the buttons.
     refusedHint = made<Fl_Box>(HINT_X, HINT_Y, HINT_W, HINT_H, "");
@@ -148,6 +172,7 @@ void buildDialog() {
     refusedHint->align(FL_ALIGN_TOP | FL_ALIGN_INSIDE | FL_ALIGN_WRAP | FL_ALIGN_CLIP);
     refusedHint->labelcolor(FL_RED);
     refusedHint->hide();
+    buildDialogFocus();
     dialogWindow->end();
 
     dialogWindow->show();
@@ -174,6 +199,23 @@ int hintLabelSize() {
 
 Fl_Widget* openNewProfileDialog() { return dialogWindow; }
 
+void focusProfileName() {
+    if (newProfileInput) newProfileInput->take_focus();
+}
+
+void suggestProfileName() {
+    if (!newProfileInput || newProfileInput->size() > 0) return;
+    // The lowest number no listed profile has (at most ten are).
+    char name[PROFILE_NAME_SIZE];
+    for (int number = 1; number <= MAX_PROFILES + 1; ++number) {
+        std::snprintf(name, sizeof name, localisedText(TXT_SUGGESTED_NAME), number);
+        if (ProfileList::slotOfFile(name) < 0) break;
+    }
+    newProfileInput->value(name);
+    // Selected, so that typing replaces it.
+    newProfileInput->position(newProfileInput->size(), 0);
+}
+
 void cancelNewProfileDialog() {
     if (!dialogWindow) return;
     dialogWindow->hide();
@@ -190,7 +232,11 @@ void runNewProfileDialog() {
     newProfileDone = 0;
     newProfileCreated = false;
     buildDialog();
+    // Opened with a controller: a name to confirm with A, or to type over.
+    if (lastInputFromController()) suggestProfileName();
+    startWatchingGamepads();
     while (!newProfileDone) Fl::wait();
+    forgetDialogFocus();
     delete dialogWindow;
     dialogWindow = nullptr;
     newProfileInput = nullptr;

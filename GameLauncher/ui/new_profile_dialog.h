@@ -37,6 +37,13 @@ void runNewProfileDialog();
 // The open dialog's window, or null.
 Fl_Widget* openNewProfileDialog();
 
+// Gives the open dialog's name field the keyboard focus.
+void focusProfileName();
+
+// Fills the open dialog's empty name field with a suggested name, selected:
+// the localised word for player and the lowest number no listed profile has.
+void suggestProfileName();
+
 // Closes an open dialog as its cancel button does.
 void cancelNewProfileDialog();
 

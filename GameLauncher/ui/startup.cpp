@@ -10,8 +10,8 @@
 #include "settings/launcher_settings.h"
 #include "ui/command_line.h"
 #include "ui/display_mode_choice.h"
-#include "ui/enter_key.h"
 #include "ui/game_handoff.h"
+#include "ui/gamepad_input.h"
 #include "ui/input_watch.h"
 #include "ui/language_switching.h"
 #include "ui/launcher_window.h"
@@ -39,7 +39,6 @@ void startLauncher(int& argc, char** argv) {
     setWindowIcons();
     buildLauncherWindow();
     watchInput();
-    handleEnterKey();
     platform::minimiseConsole();
 
     if (ProfileList::count == 0) runNewProfileDialog();
@@ -58,4 +57,5 @@ void startLauncher(int& argc, char** argv) {
         return;
     }
     showLauncherWindow();
+    startWatchingGamepads();
 }

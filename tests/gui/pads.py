@@ -23,6 +23,9 @@ class Pad:
     """What both pads share: the state held, sent whole after each change."""
 
     def __init__(self):
+        self.release_all()
+
+    def release_all(self):  # as a pad plugged in again: nothing held
         self.buttons, self.direction, self.x, self.y = set(), None, 0.0, 0.0
 
     def press(self, button):  # "A", "B" or "Start"
@@ -98,6 +101,7 @@ class StandInPad(Pad):
 
     def unplug(self):
         self.file.unlink(missing_ok=True)
+        self.release_all()
 
     def _send(self):
         buttons = sum(self.BUTTONS[b] for b in self.buttons) + self.DPAD.get(self.direction, 0)
@@ -175,6 +179,7 @@ class VirtualPad(Pad):
         self.descriptor, self.sent = descriptor, {}
 
     def unplug(self):
+        self.release_all()
         if self.descriptor is not None:
             try:
                 fcntl.ioctl(self.descriptor, UI_DEV_DESTROY)

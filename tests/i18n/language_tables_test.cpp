@@ -30,9 +30,10 @@ TEST(LanguageTables, LookupReadsTheLanguageInForce) {
 // the space that spreads the progress line's numbers, would change them).
 TEST(LanguageTables, FormatsTakeExactlyTheirArguments) {
     const std::tuple<StringId, const char*, long> formats[] = {
-        {TXT_PROGRESS_FORMAT, "%d", 5}, {TXT_CANNOT_START, "%s", 2},
-        {TXT_SETTINGS_NOT_SAVED, "%s", 1}, {TXT_PROFILE_NOT_CREATED, "%s", 1},
-        {TXT_NAME_NOT_A_FILE_NAME, "%s", 0}, {TXT_PROFILE_LIST_FULL, "%s", 0}};
+        {TXT_PROGRESS_FORMAT, "%d", 5},      {TXT_CANNOT_START, "%s", 2},
+        {TXT_SETTINGS_NOT_SAVED, "%s", 1},   {TXT_PROFILE_NOT_CREATED, "%s", 1},
+        {TXT_NAME_NOT_A_FILE_NAME, "%s", 0}, {TXT_PROFILE_LIST_FULL, "%s", 0},
+        {TXT_SUGGESTED_NAME, "%d", 1}};
     for (int language = 1; language <= LANGUAGE_COUNT; ++language) {
         for (const auto& [id, conversion, count] : formats) {
             std::string text = std::regex_replace(languageTable(language)[id], std::regex("%%"), "");

@@ -1,4 +1,5 @@
 #include <FL/Fl.H>
+#include <FL/Fl_Box.H>
 #include <FL/Fl_Button.H>
 #include <FL/Fl_Window.H>
 #include <gtest/gtest.h>
@@ -15,6 +16,7 @@
 #include "settings/display_modes.h"
 #include "support/window_test_support.h"
 #include "ui/fitting_choice.h"
+#include "ui/focus_frame.h"
 #include "ui/label_change.h"
 #include "ui/language_switching.h"
 #include "ui/launcher_window.h"
@@ -69,10 +71,14 @@ TEST(TextsFit, EveryTextInEveryLanguageAtEveryScale) {
             relabelWindow();
 
             for (Fl_Choice* choice : {modeChoice, languageChoice, profileChoice, volumeChoice}) {
-                EXPECT_GE(choice->labelsize(), smallest) << choice->label();
-                EXPECT_LE(textWidth(choice->label(), choice->labelsize()),
-                          choice->x() - 3 - pictureRight)
+                // The label's caption sets it right-aligned, 3 pixels in; it
+                // keeps clear of the focus frame around the box.
+                const Fl_Box& caption = static_cast<FittingChoice*>(choice)->caption();
+                const int right = caption.x() + caption.w() - 3;
+                EXPECT_GE(caption.labelsize(), smallest) << choice->label();
+                EXPECT_GE(right - textWidth(choice->label(), caption.labelsize()), pictureRight)
                     << choice->label();
+                EXPECT_LT(right, choice->x() - focusFrameThickness()) << choice->label();
                 // Fl_Choice draws its item left of an arrow button of at most
                 // 20 pixels, inside a 2-pixel frame, 3 pixels in on each side.
                 const int room = choice->w() - std::min(20, choice->h() - 4) - 4 - 6;

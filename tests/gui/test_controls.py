@@ -1,0 +1,145 @@
+"""The whole window by keyboard alone and by game controller alone: every
+choice changed both ways (arrows and its menu), a profile made, a link opened,
+the game started; the focus frame shown only to those who use it. The pad is
+a stand-in XInput under Wine, a virtual evdev device on Linux where the
+machine offers uinput."""
+
+import os
+import time
+
+import launcher_gui as gui
+import pads
+
+PROFILES = ["Anna", "Bob"]
+CONFIG = "name Anna\r\nresolution 1\r\nlangage 1\r\nvolume 4\r\n"
+MAIL = "mailto:contact@tarvelline.example?subject=TarvellinePC"
+WEBSITE = "https://www.tarvelline.example/"
+ITALIAN_TITLE = "Inserisci il tuo nome (massimo 31 caratteri)"
+FRENCH_TITLE = "Entrez votre nom (31 caractères max.)"
+
+
+class ControlsTest(gui.LauncherTestCase):
+
+    def launch(self, install, title=gui.MAIN_TITLE, env=None):
+        """The launcher with openers that log what the links hand them."""
+        for name in ("xdg-open", "xdg-email"):
+            install.write("bin/" + name, '#!/bin/sh\necho "$*" >> "%s/opened.log"\n'
+                          % install.path)
+            install.file("bin/" + name).chmod(0o755)
+        path = {"PATH": "%s:%s" % (install.file("bin"), os.environ["PATH"])}
+        return self.start(install, title=title, env=dict(path, **(env or {})))
+
+    def opened(self, install, count):
+        log = install.file("opened.log")
+        gui.wait_until(lambda: log.exists() and len(log.read_text().splitlines()) >= count,
+                       what="link %d" % count)
+        return log.read_text().splitlines()
+
+    def saved(self, install, launcher):
+        self.assertEqual(launcher.wait_exit(), 0, launcher.stderr())
+        lines = dict(line.split(b" ", 1) for line in
+                     install.read("Data/config_launch.ini").split(b"\r\n") if line)
+        return tuple(lines[key].decode() for key in
+                     (b"name", b"resolution", b"langage", b"volume"))
+
+    # No frame until a key moves the focus; Tab shows it, a click hides it.
+    # Arrows step each choice and its menu picks; a profile is made in the
+    # dialog (Tab reaches OK and CANCEL); Return and Space open links; the
+    # game starts with every pick.
+    def test_keyboard_alone(self):
+        install = self.installation(profiles=PROFILES, config=CONFIG)
+        launcher, window = self.launch(install)
+        plain = window.pixels((0, 0, 480, 248))
+        window.key("Tab")  # Start Game -> MAIL
+        self.assertNotEqual(window.pixels((0, 0, 480, 248)), plain)
+        window.key("Return")
+        self.assertEqual(self.opened(install, 1), [MAIL])
+        window.click((0, 0, 168, 248))  # the picture: nothing but the frame hides
+        self.assertEqual(window.pixels((0, 0, 480, 248)), plain)
+        window.key("Up", "Up", "Up", "Up", "Up",          # MAIL -> Start ... -> mode
+                   "Right", "Right", "Left",              # mode 2
+                   "space", "Down", "Down", "Return",     # its menu: mode 4
+                   "Down", "Right", "Right", "Left",      # language: French
+                   "space", "Down", "Down", "Return",     # its menu: Italian
+                   "Down", "Right", "Right", "Left",      # profile: Bob, not past it, Anna
+                   "Tab", "Left", "space", "Up", "Return")  # volume: 3, its menu: 2
+        self.assertTrue(gui.WINE or window.matches("focus_on_volume.png", (168, 135, 312, 44)))
+        for last_keys in (("Tab", "Tab", "Return"), ("Tab", "Return")):  # CANCEL, then OK
+            window.key("shift+Tab", "Return", "Down", "Down", "Return")  # the new profile
+            dialog = launcher.wait_for_window(ITALIAN_TITLE)
+            dialog.type("Cleo", *last_keys)
+            gui.wait_until(lambda: not self.display.viewable(ITALIAN_TITLE), what="no dialog")
+            window.key("Tab")  # back to the volume choice
+        window.key("Down", "Right", "Right", "space")  # Start Game, MAIL, WEBSITE
+        self.assertEqual(self.opened(install, 2), [MAIL, WEBSITE])
+        window.key("Left", "Left", "Return")  # Start Game
+        self.assertEqual(self.saved(install, launcher), ("Cleo", "4", "4", "2"))
+
+    def pad(self, install):
+        """A pad for this system, plugged in: the stand-in XInput under Wine,
+        a uinput device on Linux; and the launcher's environment for it."""
+        if gui.WINE:
+            pad = pads.StandInPad(install.path)
+            env = pad.install()
+            self.addCleanup(pad.remove)
+        elif pads.VirtualPad.available():
+            pad, env = pads.VirtualPad(), {}
+        else:
+            self.skipTest("this machine offers no /dev/uinput")
+        pad.connect()
+        self.addCleanup(pad.unplug)
+        return pad, env
+
+    def move(self, pad, *directions):  # D-pad presses, one at a time
+        for direction in directions:
+            pad.dpad(direction)
+            time.sleep(0.15)
+            pad.dpad(None)
+            time.sleep(0.15)
+
+    def tap(self, pad, *buttons):
+        for button in buttons:
+            pad.tap(button)
+            time.sleep(0.3)
+
+    # A pad connected at the first start: the dialog suggests a name, which A
+    # confirms. Then the pad alone: the D-pad and the stick move the focus and
+    # step the choices, a held direction repeats, A opens a menu and picks, B
+    # closes it unchanged and cancels the dialog (opened by the pad, with a
+    # name in the window's language), A opens a link; pulled out, the pad
+    # leaves nothing held; plugged in again it works; Start starts the game.
+    def test_controller_alone(self):
+        install = self.installation()
+        pad, env = self.pad(install)
+        launcher, dialog = self.launch(install, title=gui.DIALOG_TITLE, env=env)
+        time.sleep(1)  # the launcher looks for pads once the dialog is drawn
+        self.tap(pad, "A")
+        window = launcher.wait_for_window()
+        self.move(pad, "up", "up", "up")                 # volume, profile, language
+        pad.stick(0, 1), time.sleep(0.15), pad.stick(0, 0), time.sleep(0.15)  # mode
+        self.tap(pad, "A")                               # its menu
+        self.move(pad, "down")
+        self.tap(pad, "A")                               # mode 2
+        self.move(pad, "down", "right")                  # language: French
+        self.tap(pad, "A")
+        self.move(pad, "down")
+        self.tap(pad, "B")                               # menu closed, still French
+        self.move(pad, "down")
+        self.tap(pad, "A")                               # the profile menu
+        self.move(pad, "down")
+        self.tap(pad, "A")                               # the new-profile dialog
+        launcher.wait_for_window(FRENCH_TITLE)
+        self.tap(pad, "B")
+        gui.wait_until(lambda: not self.display.viewable(FRENCH_TITLE), what="cancel")
+        self.move(pad, "down")                           # volume 4
+        pad.dpad("left"), time.sleep(1.2), pad.dpad(None)  # held: 0, and no further
+        pad.dpad("right"), time.sleep(0.2)
+        pad.unplug()                                     # after one step: 1
+        time.sleep(1.5)
+        pad.connect()
+        time.sleep(2.5)                                  # found again within 2 s
+        self.move(pad, "down", "right")                  # Start Game, MAIL
+        self.tap(pad, "A")
+        self.assertEqual(self.opened(install, 1), [MAIL])
+        self.tap(pad, "Start")
+        self.assertEqual(self.saved(install, launcher), ("Player 1", "2", "2", "1"))
