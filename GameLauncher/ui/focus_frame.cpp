@@ -11,15 +11,9 @@ namespace {
 const int THICKNESS = 2;
 const Fl_Color COLOUR = fl_rgb_color(0, 84, 220);
 
-// Where the frame goes around `target`: just outside its box, or for a
-// button that is only its text (a link, whose text is wider and taller than
-// its box), outside the text: as wide as it is drawn, and a pixel clear of
-// the box above and below, where its letters end.
-struct Rect {
-    int x, y, w, h;
-};
+}  // namespace
 
-Rect frameAround(Fl_Widget* target) {
+FrameRect focusFrameAround(Fl_Widget* target) {
     const int t = focusFrameThickness();
     if (target->box() != FL_NO_BOX) {
         return {target->x() - t, target->y() - t, target->w() + 2 * t, target->h() + 2 * t};
@@ -28,11 +22,9 @@ Rect frameAround(Fl_Widget* target) {
     int textW = 0, textH = 0;
     fl_measure(target->label(), textW, textH, 0);
     const int left = target->x() + (target->w() - textW) / 2;  // as the toolkit centres it
-    const int gap = scaled(1);
-    return {left - t, target->y() - gap - t, textW + 2 * t, target->h() + 2 * (gap + t)};
+    const int below = scaled(1);
+    return {left - t, target->y() - t, textW + 2 * t, target->h() + below + 2 * t};
 }
-
-}  // namespace
 
 int focusFrameThickness() { return scaled(THICKNESS); }
 
@@ -43,7 +35,7 @@ FocusFrame::FocusFrame() : Fl_Widget(0, 0, 1, 1) {
 }
 
 void FocusFrame::surround(Fl_Widget* target) {
-    const Rect frame = target ? frameAround(target) : Rect{};
+    const FrameRect frame = target ? focusFrameAround(target) : FrameRect{};
     const bool moves = !visible() || !target || frame.x != x() || frame.y != y() ||
                        frame.w != w() || frame.h != h();
     if (!moves) return;

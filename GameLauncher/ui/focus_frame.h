@@ -9,6 +9,15 @@
 // The frame's thickness at the scale in force: 2 pixels at 96 dpi.
 int focusFrameThickness();
 
+// Where the frame goes around `target`: just outside its box, or for a
+// button that is only its text (a link, whose text is wider than its box and
+// taller), around the text as wide as it is drawn, just outside the box above
+// (clear of its capitals) and a pixel further below (of its descenders).
+struct FrameRect {
+    int x, y, w, h;
+};
+FrameRect focusFrameAround(Fl_Widget* target);
+
 class FocusFrame : public Fl_Widget {
 public:
     // Made hidden, as the last child of the group being built, so that it is

@@ -14,6 +14,7 @@
 #include "settings/launcher_settings.h"
 #include "ui/display_mode_choice.h"
 #include "ui/fitting_choice.h"
+#include "ui/focus_frame.h"
 #include "ui/game_handoff.h"
 #include "ui/keyboard_navigation.h"
 #include "ui/language_switching.h"
@@ -98,13 +99,15 @@ Fl_Button* addButton(int x, int y, int w, int h, const char* label) {
 }
 
 // The links read as one line. Each label is centred in its box as at 96 dpi,
-// unless that brings it within 2 pixels (at 96 dpi) of the one before or of
-// the window's edge: at some scales the link font, rounded to whole sizes,
+// unless that brings it within 2 pixels (at 96 dpi) of the one before, or
+// the focus frame around it within 2 pixels of the window's edge: at some scales the link font, rounded to whole sizes,
 // grows faster than the boxes. Then the line is laid out again from the
 // labels' widths, a space between them, centred where the boxes are.
 void placeLinks() {
     fl_font(FL_HELVETICA, scaled(LINK_LABEL_SIZE));
-    const int margin = scaled(2), space = static_cast<int>(fl_width(' '));
+    // At the window's edges, room for the focus frame too.
+    const int margin = scaled(2), edge = margin + focusFrameThickness();
+    const int space = static_cast<int>(fl_width(' '));
     int widths[std::size(LINKS)];
     int lineW = -space, right = 0;
     bool crowded = false;
@@ -115,14 +118,14 @@ void placeLinks() {
         fl_measure(link->label(), widths[i], h, 0);
         lineW += widths[i] + space;
         const int left = link->x() + (link->w() - widths[i]) / 2;  // as the toolkit centres it
-        crowded |= left < right + margin;
+        crowded |= left < (i ? right + margin : edge);
         right = left + widths[i];
     }
-    if (!crowded && right <= mainWindow->w() - margin) return;
+    if (!crowded && right <= mainWindow->w() - edge) return;
     const Fl_Button* first = *LINKS[0].handle;
     const Fl_Button* last = *LINKS[std::size(LINKS) - 1].handle;
     const int centre = (first->x() + last->x() + last->w()) / 2;
-    int x = std::max(margin, std::min(centre - lineW / 2, mainWindow->w() - margin - lineW));
+    int x = std::max(edge, std::min(centre - lineW / 2, mainWindow->w() - edge - lineW));
     for (size_t i = 0; i < std::size(LINKS); ++i) {
         Fl_Button* link = *LINKS[i].handle;
         link->resize(x, link->y(), widths[i], link->h());

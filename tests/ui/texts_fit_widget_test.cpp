@@ -114,13 +114,19 @@ TEST(TextsFit, EveryTextInEveryLanguageAtEveryScale) {
                 EXPECT_FALSE(startButton->align() & FL_ALIGN_CLIP) << text;
             }
 
-            int right = 0;
-            for (Fl_Button* link : {mailLink, websiteLink, usShopLink, europeShopLink}) {
-                const Extent piece = drawnExtent(*link);
-                EXPECT_GE(piece.left, right + 2) << link->label();
-                right = piece.right;
+            // The links: one line, gaps between the pieces; the focus frame
+            // around one stays between its neighbours, below Start Game.
+            const Fl_Button* const links[] = {mailLink, websiteLink, usShopLink, europeShopLink};
+            for (int i = 0; i < 4; ++i) {
+                const Extent piece = drawnExtent(*links[i]);
+                const int before = i ? drawnExtent(*links[i - 1]).right : 0;
+                const int after = i < 3 ? drawnExtent(*links[i + 1]).left : mainWindow->w();
+                EXPECT_TRUE(piece.left >= before + 2 && piece.right <= after) << links[i]->label();
+                const FrameRect frame = focusFrameAround(const_cast<Fl_Button*>(links[i]));
+                EXPECT_TRUE(frame.x >= before && frame.x + frame.w <= after) << links[i]->label();
+                EXPECT_GE(frame.y, startButton->y() + startButton->h());
+                EXPECT_LE(frame.y + frame.h, mainWindow->h());
             }
-            EXPECT_LE(right, mainWindow->w() - 2);
 
             const int prompt = promptLabelSize();
             fl_font(FL_HELVETICA, prompt);
