@@ -4,6 +4,7 @@
 
 #include "support/test_support.h"
 #include "ui/input_watch.h"
+#include "ui/keyboard_navigation.h"
 #include "ui/launcher_window.h"
 #include "ui/scale.h"
 #include "ui/unsaved_settings.h"
@@ -11,9 +12,11 @@
 namespace test_support {
 
 // Deletes the window (and the picture made at its scale) and puts back the
-// scale, the "not saved" state, the held keys and the logic's state.
+// scale, the "not saved" state, the held keys, the focus and the logic's
+// state.
 inline void resetLauncherAndWindowState() {
     destroyLauncherWindow();
+    resetKeyboardNavigation();
     setUiScale(1);
     resetUnsavedSettings();
     resetInputWatch();
