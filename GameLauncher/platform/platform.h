@@ -46,6 +46,11 @@ void consoleLine(const char* format, ...)
 #endif
     ;
 
+// Has the display report a key held down as repeated presses only: X11
+// otherwise sends a release before each repeat, which a busy program may take
+// for the key going up. Windows does so already.
+void reportKeyRepeatsAsPresses();
+
 // Minimises the console window the system gave the program, if there is one.
 void minimiseConsole();
 

@@ -6,6 +6,7 @@
 #include <FL/Fl.H>
 #include <FL/filename.H>
 #include <FL/x.H>
+#include <X11/XKBlib.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -58,6 +59,12 @@ std::string userInterfaceLanguage() {
         return language == "C" || language == "POSIX" ? "en" : language;
     }
     return "";
+}
+
+void reportKeyRepeatsAsPresses() {
+    fl_open_display();
+    Bool supported = False;
+    if (fl_display) XkbSetDetectableAutoRepeat(fl_display, True, &supported);
 }
 
 void minimiseConsole() {

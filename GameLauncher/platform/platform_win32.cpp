@@ -50,6 +50,8 @@ std::string userInterfaceLanguage() {
     return toUtf8(code);
 }
 
+void reportKeyRepeatsAsPresses() {}
+
 void minimiseConsole() {
     HWND console = GetConsoleWindow();
     if (console) ShowWindow(console, SW_SHOWMINIMIZED);

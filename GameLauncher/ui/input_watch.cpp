@@ -5,6 +5,7 @@
 
 #include <set>
 
+#include "platform/platform.h"
 #include "ui/keyboard_navigation.h"
 #include "ui/launcher_window.h"
 
@@ -49,7 +50,10 @@ int watch(int event, Fl_Window* window) {
 
 }  // namespace
 
-void watchInput() { Fl::event_dispatch(watch); }
+void watchInput() {
+    platform::reportKeyRepeatsAsPresses();
+    Fl::event_dispatch(watch);
+}
 
 bool keyIsRepeat() { return repeated; }
 
