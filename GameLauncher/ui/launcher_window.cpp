@@ -19,7 +19,7 @@
 #include "ui/keyboard_navigation.h"
 #include "ui/language_switching.h"
 #include "ui/links.h"
-#include "ui/new_profile_dialog.h"
+#include "ui/profile_choice.h"
 #include "ui/saved_settings.h"
 #include "ui/scale.h"
 #include "ui/window_hold.h"

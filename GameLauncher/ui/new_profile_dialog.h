@@ -1,8 +1,6 @@
 // The dialog that creates a profile, and the profile choice.
 #pragma once
 
-#include <string>
-
 class Fl_Widget;
 class Fl_Input;
 
@@ -49,15 +47,3 @@ void cancelNewProfileDialog();
 
 void onNewProfileOk(Fl_Widget* w, void* data);
 void onNewProfileDone(Fl_Widget* w, void* data);
-
-// Appends `text` as a profile, selects it and loads it, once its file is
-// there: an existing one is kept, a missing one created. A text that cannot
-// name a profile file, a full list or a file that can be neither read nor
-// created adds nothing; false then, with the reason in `why`.
-bool addProfile(const char* text, std::string& why);
-
-// Fills the emptied profile choice: the names, then the new-profile item.
-void rebuildProfileChoice();
-
-// Callback of profileChoice: switches profile or opens the dialog.
-void onProfileChosen(Fl_Widget* w, void* data);
