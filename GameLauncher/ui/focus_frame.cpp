@@ -13,7 +13,7 @@ const Fl_Color COLOUR = fl_rgb_color(0, 84, 220);
 
 }  // namespace
 
-FrameRect focusFrameAround(Fl_Widget* target) {
+FrameBounds focusFrameAround(Fl_Widget* target) {
     const int t = focusFrameThickness();
     if (target->box() != FL_NO_BOX) {
         return {target->x() - t, target->y() - t, target->w() + 2 * t, target->h() + 2 * t};
@@ -35,7 +35,7 @@ FocusFrame::FocusFrame() : Fl_Widget(0, 0, 1, 1) {
 }
 
 void FocusFrame::surround(Fl_Widget* target) {
-    const FrameRect frame = target ? focusFrameAround(target) : FrameRect{};
+    const FrameBounds frame = target ? focusFrameAround(target) : FrameBounds{};
     const bool moves = !visible() || !target || frame.x != x() || frame.y != y() ||
                        frame.w != w() || frame.h != h();
     if (!moves) return;

@@ -13,10 +13,10 @@ int focusFrameThickness();
 // button that is only its text (a link, whose text is wider than its box and
 // taller), around the text as wide as it is drawn, just outside the box above
 // (clear of its capitals) and a pixel further below (of its descenders).
-struct FrameRect {
+struct FrameBounds {
     int x, y, w, h;
 };
-FrameRect focusFrameAround(Fl_Widget* target);
+FrameBounds focusFrameAround(Fl_Widget* target);
 
 class FocusFrame : public Fl_Widget {
 public:

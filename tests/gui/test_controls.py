@@ -105,9 +105,10 @@ class ControlsTest(gui.LauncherTestCase):
     # A pad connected at the first start: the dialog suggests a name, which A
     # confirms. Then the pad alone: the D-pad and the stick move the focus and
     # step the choices, a held direction repeats, A opens a menu and picks, B
-    # closes it unchanged and cancels the dialog (opened by the pad, with a
-    # name in the window's language), A opens a link; pulled out, the pad
-    # leaves nothing held; plugged in again it works; Start starts the game.
+    # closes it unchanged and cancels the dialog; opened by the pad, the dialog
+    # suggests a name in the window's language, which A makes; A opens a link;
+    # pulled out, the pad leaves nothing held; plugged in again it works;
+    # Start starts the game.
     def test_controller_alone(self):
         install = self.installation()
         pad, env = self.pad(install)
@@ -125,12 +126,13 @@ class ControlsTest(gui.LauncherTestCase):
         self.move(pad, "down")
         self.tap(pad, "B")                               # menu closed, still French
         self.move(pad, "down")
-        self.tap(pad, "A")                               # the profile menu
-        self.move(pad, "down")
-        self.tap(pad, "A")                               # the new-profile dialog
-        launcher.wait_for_window(FRENCH_TITLE)
-        self.tap(pad, "B")
-        gui.wait_until(lambda: not self.display.viewable(FRENCH_TITLE), what="cancel")
+        for button in ("B", "A"):  # cancelled; made, as its suggested name "Joueur 1"
+            self.tap(pad, "A")                           # the profile menu
+            self.move(pad, "down")
+            self.tap(pad, "A")                           # the new-profile dialog
+            launcher.wait_for_window(FRENCH_TITLE)
+            self.tap(pad, button)
+            gui.wait_until(lambda: not self.display.viewable(FRENCH_TITLE), what="no dialog")
         self.move(pad, "down")                           # volume 4
         pad.dpad("left"), time.sleep(1.2), pad.dpad(None)  # held: 0, and no further
         pad.dpad("right"), time.sleep(0.2)
@@ -142,4 +144,4 @@ class ControlsTest(gui.LauncherTestCase):
         self.tap(pad, "A")
         self.assertEqual(self.opened(install, 1), [MAIL])
         self.tap(pad, "Start")
-        self.assertEqual(self.saved(install, launcher), ("Player 1", "2", "2", "1"))
+        self.assertEqual(self.saved(install, launcher), ("Joueur 1", "2", "2", "1"))

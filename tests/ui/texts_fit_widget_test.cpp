@@ -122,7 +122,7 @@ TEST(TextsFit, EveryTextInEveryLanguageAtEveryScale) {
                 const int before = i ? drawnExtent(*links[i - 1]).right : 0;
                 const int after = i < 3 ? drawnExtent(*links[i + 1]).left : mainWindow->w();
                 EXPECT_TRUE(piece.left >= before + 2 && piece.right <= after) << links[i]->label();
-                const FrameRect frame = focusFrameAround(const_cast<Fl_Button*>(links[i]));
+                const FrameBounds frame = focusFrameAround(const_cast<Fl_Button*>(links[i]));
                 EXPECT_TRUE(frame.x >= before && frame.x + frame.w <= after) << links[i]->label();
                 EXPECT_GE(frame.y, startButton->y() + startButton->h());
                 EXPECT_LE(frame.y + frame.h, mainWindow->h());
