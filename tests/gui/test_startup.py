@@ -80,11 +80,13 @@ class StartupTest(gui.LauncherTestCase):
     # stand-in openers stay alive as a browser would, so waiting for one
     # would be caught. The scan warns of each profile past the tenth; names
     # that the settings' "name" line could not carry and the score file (in
-    # any case) are not counted. Console lines are out when printed, not
-    # when the launcher ends.
+    # any case) are not counted; the saved name, listed nowhere, is looked for
+    # among all ten. Console lines are out when printed, not when the
+    # launcher ends.
     def test_scan_warnings_links_toolkit_switches_and_the_close_box(self):
-        install = self.installation(game_settings="gamma 100\r\n", profiles=[
-            "Player%02d" % i for i in range(12)] + ["sCORES", " Lead", "Tab\t"])
+        names = ["Player%02d" % i for i in range(12)] + ["sCORES", " Lead", "Tab\t"]
+        install = self.installation(config="name Nobody\r\n", game_settings="gamma 100\r\n",
+                                    profiles=names)
         for name in ("xdg-open", "xdg-email"):
             install.write("bin/" + name, '#!/bin/sh\necho "$(basename "$0") $*" >> "%s/opened.log"'
                           '\nwhile [ -e "%s/gate" ]; do sleep 0.1; done\n' % ((install.path,) * 2))
