@@ -123,7 +123,12 @@ TEST(TextsFit, EveryTextInEveryLanguageAtEveryScale) {
                 const int after = i < 3 ? drawnExtent(*links[i + 1]).left : mainWindow->w();
                 EXPECT_TRUE(piece.left >= before + 2 && piece.right <= after) << links[i]->label();
                 const FrameBounds frame = focusFrameAround(const_cast<Fl_Button*>(links[i]));
+                const int t = focusFrameThickness();
                 EXPECT_TRUE(frame.x >= before && frame.x + frame.w <= after) << links[i]->label();
+                EXPECT_TRUE(frame.x + t <= piece.left && frame.x + frame.w - t >= piece.right &&
+                            frame.y + t <= links[i]->y() &&
+                            frame.y + frame.h - t > links[i]->y() + links[i]->h())
+                    << links[i]->label();
                 EXPECT_GE(frame.y, startButton->y() + startButton->h());
                 EXPECT_LE(frame.y + frame.h, mainWindow->h());
             }
