@@ -1,9 +1,6 @@
-/* A stand-in xinput1_4.dll for the GUI tests: slot 0 is a pad that the test
-   scripts through the file stand_in_pad.txt in the working directory, one
-   line "buttons lx ly" (wButtons in hex, the left thumb as decimal shorts),
-   read at each call. No file, or one that does not read so: not connected.
-   Slots 1 to 3 are never connected. */
-#include <errno.h>
+/* A stand-in xinput1_4.dll for the GUI tests. Slot 0 reads stand_in_pad.txt in the working
+   directory at each call, "buttons lx ly" (wButtons in hex, the left thumb as decimal shorts);
+   no file, or one that does not read so, is a pad not connected, as slots 1 to 3 always are. */
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
@@ -12,68 +9,53 @@
 
 #define EXPORT __declspec(dllexport)
 
-/* The number at *text, in [low, high]; FALSE when there is none. */
-static BOOL readNumber(const char** text, int base, long low, long high, long* value) {
-    char* end;
-    errno = 0;
-    *value = strtol(*text, &end, base);
-    if (end == *text || errno != 0 || *value < low || *value > high) return FALSE;
-    *text = end;
-    return TRUE;
-}
+static XINPUT_GAMEPAD scripted; /* slot 0's state as last read */
 
-/* Slot 0's state from the file; FALSE when the pad counts as unplugged. */
-static BOOL scriptedPad(XINPUT_GAMEPAD* pad) {
-    char line[128];
-    const char* text = line;
-    long buttons, x, y;
-    FILE* file = fopen("stand_in_pad.txt", "r");
-    if (!file) return FALSE;
-    text = fgets(line, sizeof line, file);
+/* What XInput answers for the slot; slot 0's state read into `scripted`. */
+static DWORD slot(DWORD index, BOOL argumentsValid) {
+    static const long low[] = {0, -32768, -32768}, high[] = {0xFFFF, 32767, 32767};
+    char line[128], *text, *end;
+    long value[3];
+    FILE* file;
+    int i;
+    if (index >= XUSER_MAX_COUNT || !argumentsValid) return ERROR_BAD_ARGUMENTS;
+    if (index != 0 || !(file = fopen("stand_in_pad.txt", "r"))) return ERROR_DEVICE_NOT_CONNECTED;
+    text = fgets(line, sizeof line, file) ? line : "";
     fclose(file);
-    if (!text || !readNumber(&text, 16, 0, 0xFFFF, &buttons) ||
-        !readNumber(&text, 10, -32768, 32767, &x) || !readNumber(&text, 10, -32768, 32767, &y)) {
-        return FALSE;
+    for (i = 0; i < 3; ++i, text = end) {
+        value[i] = strtol(text, &end, i == 0 ? 16 : 10);
+        if (end == text || value[i] < low[i] || value[i] > high[i])
+            return ERROR_DEVICE_NOT_CONNECTED;
     }
-    ZeroMemory(pad, sizeof *pad);
-    pad->wButtons = (WORD)buttons;
-    pad->sThumbLX = (SHORT)x;
-    pad->sThumbLY = (SHORT)y;
-    return TRUE;
-}
-
-EXPORT DWORD WINAPI XInputGetState(DWORD index, XINPUT_STATE* state) {
-    /* The packet number changes with the state, as XInput's does. */
-    static XINPUT_GAMEPAD last;
-    static DWORD packet;
-    XINPUT_GAMEPAD pad;
-    if (index >= XUSER_MAX_COUNT || !state) return ERROR_BAD_ARGUMENTS;
-    if (index != 0 || !scriptedPad(&pad)) return ERROR_DEVICE_NOT_CONNECTED;
-    if (memcmp(&pad, &last, sizeof pad) != 0) ++packet;
-    last = pad;
-    state->dwPacketNumber = packet;
-    state->Gamepad = pad;
+    scripted = (XINPUT_GAMEPAD){(WORD)value[0], 0, 0, (SHORT)value[1], (SHORT)value[2], 0, 0};
     return ERROR_SUCCESS;
 }
 
+EXPORT DWORD WINAPI XInputGetState(DWORD index, XINPUT_STATE* state) {
+    static XINPUT_GAMEPAD last; /* the packet number changes with the state, as XInput's does */
+    static DWORD packet;
+    DWORD result = slot(index, state != NULL);
+    if (result != ERROR_SUCCESS) return result;
+    state->dwPacketNumber = packet += memcmp(&scripted, &last, sizeof last) != 0;
+    state->Gamepad = last = scripted;
+    return result;
+}
+
 EXPORT DWORD WINAPI XInputGetCapabilities(DWORD index, DWORD flags, XINPUT_CAPABILITIES* caps) {
-    XINPUT_GAMEPAD pad;
+    DWORD result = slot(index, caps != NULL);
     (void)flags;
-    if (index >= XUSER_MAX_COUNT || !caps) return ERROR_BAD_ARGUMENTS;
-    if (index != 0 || !scriptedPad(&pad)) return ERROR_DEVICE_NOT_CONNECTED;
+    if (result != ERROR_SUCCESS) return result;
     ZeroMemory(caps, sizeof *caps);
     caps->Type = XINPUT_DEVTYPE_GAMEPAD;
     caps->SubType = XINPUT_DEVSUBTYPE_GAMEPAD;
     caps->Gamepad.wButtons = 0xF3FF; /* every button but the reserved bits */
     caps->Gamepad.sThumbLX = caps->Gamepad.sThumbLY = 32767;
-    return ERROR_SUCCESS;
+    return result;
 }
 
 EXPORT void WINAPI XInputEnable(BOOL enable) { (void)enable; }
 
 EXPORT DWORD WINAPI XInputSetState(DWORD index, XINPUT_VIBRATION* vibration) {
-    XINPUT_GAMEPAD pad;
     (void)vibration;
-    if (index >= XUSER_MAX_COUNT) return ERROR_BAD_ARGUMENTS;
-    return index == 0 && scriptedPad(&pad) ? ERROR_SUCCESS : ERROR_DEVICE_NOT_CONNECTED;
+    return slot(index, TRUE);
 }

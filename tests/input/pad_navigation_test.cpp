@@ -2,75 +2,54 @@
 
 #include <gtest/gtest.h>
 
-#include <vector>
+#include <cstring>
+#include <sstream>
+#include <string>
 
 namespace {
 
-using Keys = std::vector<NavKey>;
-using platform::PadState;
-
-PadState pad(bool PadState::*held, bool PadState::*alsoHeld = nullptr) {
-    PadState state;
-    if (held) state.*held = true;
-    if (alsoHeld) state.*alsoHeld = true;
-    return state;
+// Feeds updates (what is held: U D L R, A B S; the time): for each, its keys as
+// the same letters, "@" when a direction repeats next, or "-" for nothing.
+std::string play(PadNavigation&) { return ""; }
+template <typename Navigation, typename... More>
+std::string play(Navigation&& navigation, const char* held, double now, More... more) {
+    platform::PadState pad;
+    bool* fields[] = {&pad.up, &pad.down, &pad.left, &pad.right, &pad.south, &pad.east, &pad.start};
+    for (int i = 0; i < 7; ++i) *fields[i] = std::strchr(held, "UDLRABS"[i]) != nullptr;
+    std::ostringstream gives;
+    for (NavKey key : navigation.update(pad, now)) gives << "UDLRABS"[static_cast<int>(key)];
+    if (navigation.nextRepeatAt() >= 0) gives << '@' << navigation.nextRepeatAt();
+    const std::string step = gives.str().empty() ? "-" : gives.str();
+    return step + (sizeof...(more) ? ", " + play(navigation, more...) : "");
 }
 
 TEST(PadNavigation, ButtonsGiveTheirKeyOnceWhenPressed) {
-    PadNavigation navigation;
-    EXPECT_EQ(navigation.update(pad(&PadState::south), 0), Keys{NavKey::Accept});
-    EXPECT_EQ(navigation.update(pad(&PadState::south), 5), Keys{});
-    EXPECT_EQ(navigation.update({}, 6), Keys{});
-    EXPECT_EQ(navigation.update(pad(&PadState::east), 7), Keys{NavKey::Back});
-    EXPECT_EQ(navigation.update(pad(&PadState::start), 8), Keys{NavKey::Start});
-    EXPECT_LT(navigation.nextRepeatAt(), 0);
-    EXPECT_EQ(navigation.update(pad(&PadState::south, &PadState::down), 9),
-              (Keys{NavKey::Down, NavKey::Accept}));
+    EXPECT_EQ(play(PadNavigation(), "A", 0, "A", 5, "", 6, "B", 7, "S", 8, "AD", 9),
+              "A, -, -, B, S, DA@9.4");  // directions first
 }
 
 // A late call (the event loop busy) gives one repeat, not those it missed,
 // and the rhythm goes on from it.
 TEST(PadNavigation, HeldDirectionRepeatsAfterTheDelayThenAtTheIntervalNeverInBursts) {
-    PadNavigation navigation;
-    const PadState up = pad(&PadState::up);
-    EXPECT_EQ(navigation.update(up, 10), Keys{NavKey::Up});
-    EXPECT_EQ(navigation.update(up, 10.39), Keys{});
-    EXPECT_DOUBLE_EQ(navigation.nextRepeatAt(), 10.4);
-    EXPECT_EQ(navigation.update(up, navigation.nextRepeatAt()), Keys{NavKey::Up});
-    EXPECT_DOUBLE_EQ(navigation.nextRepeatAt(), 10.52);
-    EXPECT_EQ(navigation.update(up, 10.51), Keys{});
-    EXPECT_EQ(navigation.update(up, 10.53), Keys{NavKey::Up});
-    EXPECT_DOUBLE_EQ(navigation.nextRepeatAt(), 10.64);  // a little late keeps the rhythm
-    EXPECT_EQ(navigation.update(up, 11.5), Keys{NavKey::Up});
-    EXPECT_DOUBLE_EQ(navigation.nextRepeatAt(), 11.62);
-    const double oneIntervalLate = navigation.nextRepeatAt() + PadNavigation::REPEAT_INTERVAL;
-    EXPECT_EQ(navigation.update(up, oneIntervalLate), Keys{NavKey::Up});
-    EXPECT_EQ(navigation.update(up, oneIntervalLate), Keys{});
-    EXPECT_EQ(navigation.update({}, 12), Keys{});
-    EXPECT_LT(navigation.nextRepeatAt(), 0);
+    const double late = 11.5 + 0.12 + 0.12;  // one interval late
+    EXPECT_EQ(play(PadNavigation(), "U", 10, "U", 10.39, "U", 10.4, "U", 10.51, "U", 10.53, "U",
+                   11.5, "U", late, "U", late, "", 12),
+              "U@10.4, @10.4, U@10.52, @10.52, U@10.64, U@11.62, U@11.86, @11.86, -");
 }
 
 // Up and Right down together: Up. Down newly pressed takes over from Up (at
 // once, Up's repeat dropped); released while Up is held, nothing repeats.
 TEST(PadNavigation, NewlyPressedDirectionTakesOver) {
-    PadNavigation navigation;
-    EXPECT_EQ(navigation.update(pad(&PadState::up, &PadState::right), 0), Keys{NavKey::Up});
-    EXPECT_EQ(navigation.update(pad(&PadState::up, &PadState::down), 0.3), Keys{NavKey::Down});
-    EXPECT_EQ(navigation.update(pad(&PadState::up, &PadState::down), 0.5), Keys{});
-    EXPECT_EQ(navigation.update(pad(&PadState::up, &PadState::down), 0.7), Keys{NavKey::Down});
-    EXPECT_EQ(navigation.update(pad(&PadState::up), 0.8), Keys{});
-    EXPECT_LT(navigation.nextRepeatAt(), 0);
-    EXPECT_EQ(navigation.update(pad(&PadState::up), 2), Keys{});
-    EXPECT_EQ(navigation.update(pad(&PadState::up, &PadState::right), 2.1), Keys{NavKey::Right});
+    EXPECT_EQ(play(PadNavigation(), "UR", 0, "UD", 0.3, "UD", 0.5, "UD", 0.7, "U", 0.8, "U", 2,
+                   "UR", 2.1),
+              "U@0.4, D@0.7, @0.7, D@0.82, -, -, R@2.5");
 }
 
 TEST(PadNavigation, ResetReleasesEverything) {
     PadNavigation navigation;
-    const PadState held = pad(&PadState::right, &PadState::south);
-    navigation.update(held, 0);
+    play(navigation, "RA", 0);
     navigation.reset();
-    EXPECT_LT(navigation.nextRepeatAt(), 0);
-    EXPECT_EQ(navigation.update(held, 0.1), (Keys{NavKey::Right, NavKey::Accept}));
+    EXPECT_EQ(play(navigation, "RA", 0.1), "RA@0.5");
 }
 
 }  // namespace
