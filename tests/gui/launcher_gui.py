@@ -249,6 +249,28 @@ class Installation:
     def read(self, relative):
         return self.file(relative).read_bytes()
 
+    def link_openers(self):
+        """Stand-ins for the desktop's openers that log what links hand them
+        and stay alive (as a browser would) while a file "gate" exists; gives
+        the PATH that finds them."""
+        for name in ("xdg-open", "xdg-email"):
+            self.write("bin/" + name, '#!/bin/sh\necho "$(basename "$0") $*" >> "%s/opened.log"'
+                       '\nwhile [ -e "%s/gate" ]; do sleep 0.1; done\n' % ((self.path,) * 2))
+            self.file("bin/" + name).chmod(0o755)
+        return {"PATH": "%s:%s" % (self.file("bin"), os.environ["PATH"])}
+
+    def opened(self, count):
+        """The openers' log, once it has `count` lines."""
+        log = self.file("opened.log")
+        return wait_until(lambda: log.exists() and len(log.read_text().splitlines()) >= count
+                          and log.read_text().splitlines(), what="hand-off %d" % count)
+
+    def launch_settings(self, *keys):
+        """The values of `keys` in Data/config_launch.ini."""
+        lines = dict(line.split(" ", 1) for line in
+                     self.read("Data/config_launch.ini").decode(CODE_PAGE).split("\r\n") if line)
+        return tuple(lines[key] for key in keys)
+
     def snapshot(self):
         """{path: a file's sha256, "dir", a link's target or another entry's mode}."""
         def state(path):

@@ -4,7 +4,6 @@ the game started; the focus frame shown only to those who use it. The pad is
 a stand-in XInput under Wine, a virtual evdev device on Linux where the
 machine offers uinput."""
 
-import os
 import time
 
 import launcher_gui as gui
@@ -12,8 +11,8 @@ import pads
 
 PROFILES = ["Anna", "Bob"]
 CONFIG = "name Anna\r\nresolution 1\r\nlangage 1\r\nvolume 4\r\n"
-MAIL = "mailto:contact@tarvelline.example?subject=TarvellinePC"
-WEBSITE = "https://www.tarvelline.example/"
+MAIL = "xdg-email mailto:contact@tarvelline.example?subject=TarvellinePC"
+WEBSITE = "xdg-open https://www.tarvelline.example/"
 ITALIAN_TITLE = "Inserisci il tuo nome (massimo 31 caratteri)"
 FRENCH_TITLE = "Entrez votre nom (31 caractères max.)"
 
@@ -21,26 +20,11 @@ FRENCH_TITLE = "Entrez votre nom (31 caractères max.)"
 class ControlsTest(gui.LauncherTestCase):
 
     def launch(self, install, title=gui.MAIN_TITLE, env=None):
-        """The launcher with openers that log what the links hand them."""
-        for name in ("xdg-open", "xdg-email"):
-            install.write("bin/" + name, '#!/bin/sh\necho "$*" >> "%s/opened.log"\n'
-                          % install.path)
-            install.file("bin/" + name).chmod(0o755)
-        path = {"PATH": "%s:%s" % (install.file("bin"), os.environ["PATH"])}
-        return self.start(install, title=title, env=dict(path, **(env or {})))
-
-    def opened(self, install, count):
-        log = install.file("opened.log")
-        gui.wait_until(lambda: log.exists() and len(log.read_text().splitlines()) >= count,
-                       what="link %d" % count)
-        return log.read_text().splitlines()
+        return self.start(install, title=title, env=dict(install.link_openers(), **(env or {})))
 
     def saved(self, install, launcher):
         self.assertEqual(launcher.wait_exit(), 0, launcher.stderr())
-        lines = dict(line.split(b" ", 1) for line in
-                     install.read("Data/config_launch.ini").split(b"\r\n") if line)
-        return tuple(lines[key].decode() for key in
-                     (b"name", b"resolution", b"langage", b"volume"))
+        return install.launch_settings("name", "resolution", "langage", "volume")
 
     # No frame until a key moves the focus; Tab shows it, a click hides it.
     # Arrows step each choice and its menu picks; a profile is made in the
@@ -53,7 +37,7 @@ class ControlsTest(gui.LauncherTestCase):
         window.key("Tab")  # Start Game -> MAIL
         self.assertNotEqual(window.pixels((0, 0, 480, 248)), plain)
         window.key("Return")
-        self.assertEqual(self.opened(install, 1), [MAIL])
+        self.assertEqual(install.opened(1), [MAIL])
         window.click((0, 0, 168, 248))  # the picture: nothing but the frame hides
         self.assertEqual(window.pixels((0, 0, 480, 248)), plain)
         window.key("Up", "Up", "Up", "Up", "Up",          # MAIL -> Start ... -> mode
@@ -71,7 +55,7 @@ class ControlsTest(gui.LauncherTestCase):
             gui.wait_until(lambda: not self.display.viewable(ITALIAN_TITLE), what="no dialog")
             window.key("Tab")  # back to the volume choice
         window.key("Down", "Right", "Right", "space")  # Start Game, MAIL, WEBSITE
-        self.assertEqual(self.opened(install, 2), [MAIL, WEBSITE])
+        self.assertEqual(install.opened(2), [MAIL, WEBSITE])
         window.key("Left", "Left", "Return")  # Start Game
         self.assertEqual(self.saved(install, launcher), ("Cleo", "4", "4", "2"))
 
@@ -142,6 +126,6 @@ class ControlsTest(gui.LauncherTestCase):
         time.sleep(2.5)                                  # found again within 2 s
         self.move(pad, "down", "right")                  # Start Game, MAIL
         self.tap(pad, "A")
-        self.assertEqual(self.opened(install, 1), [MAIL])
+        self.assertEqual(install.opened(1), [MAIL])
         self.tap(pad, "Start")
         self.assertEqual(self.saved(install, launcher), ("Joueur 1", "2", "2", "1"))

@@ -24,9 +24,7 @@ class SettingsTest(gui.LauncherTestCase):
         """Presses Start Game (or `key`); the resolution, langage and volume it saved."""
         window.key(key) if key else window.click(gui.START_BUTTON)
         self.assertEqual(launcher.wait_exit(), 0, launcher.stderr())
-        lines = dict(line.split(b" ", 1) for line in
-                     install.read("Data/config_launch.ini").split(b"\r\n") if line)
-        return tuple(int(lines[key]) for key in (b"resolution", b"langage", b"volume"))
+        return tuple(map(int, install.launch_settings("resolution", "langage", "volume")))
 
     # A directory in config.ini's place: the first press holds the game, the
     # button saying why within its bounds in every language, the choices answer

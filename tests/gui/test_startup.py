@@ -87,25 +87,18 @@ class StartupTest(gui.LauncherTestCase):
         names = ["Player%02d" % i for i in range(12)] + ["sCORES", " Lead", "Tab\t"]
         install = self.installation(config="name Nobody\r\n", game_settings="gamma 100\r\n",
                                     profiles=names)
-        for name in ("xdg-open", "xdg-email"):
-            install.write("bin/" + name, '#!/bin/sh\necho "$(basename "$0") $*" >> "%s/opened.log"'
-                          '\nwhile [ -e "%s/gate" ]; do sleep 0.1; done\n' % ((install.path,) * 2))
-            install.file("bin/" + name).chmod(0o755)
         install.write("gate", "")
         self.addCleanup(os.remove, install.file("gate"))
-        launcher, window = self.start(
-            install, env={"PATH": "%s:%s" % (install.file("bin"), os.environ["PATH"])})
+        launcher, window = self.start(install, env=install.link_openers())
         self.assertEqual(launcher.stdout().splitlines(),
                          ["Program start"] + ["Warning max profile number reached (10)"] * 2)
         plain = window.pixels((0, 0, 480, 248))
-        opened = lambda: install.read("opened.log").decode().splitlines() \
-            if install.file("opened.log").exists() else []
         for count, link in enumerate(["mail", "website", "us_shop", "europe_shop", "website"], 1):
             window.click(gui.LINKS[link])
-            gui.wait_until(lambda: len(opened()) >= count, what="hand-off %d" % count)
+            install.opened(count)
         website = "xdg-open https://www.tarvelline.example/"
         shop = "xdg-open https://www.korvanex.example/%s/plumbox/games/tarvelline"
-        self.assertEqual(opened(), [
+        self.assertEqual(install.opened(5), [
             "xdg-email mailto:contact@tarvelline.example?subject=TarvellinePC", website,
             shop % "us", shop % "eu", website])
         self.assert_escape_ends_writing_nothing(install, launcher, window)

@@ -25,43 +25,44 @@
 
 namespace {
 
-// Where a label of `widget` is drawn: its text measured at its size, placed
-// as the toolkit places it (centred in the box unless aligned to a side).
+// A text's size at a font size, wrapped at `wrap` when given.
+struct Size {
+    int w, h;
+};
+Size measured(const char* text, int size, int wrap = 0) {
+    fl_font(FL_HELVETICA, size);
+    Size measure{wrap, 0};
+    fl_measure(text, measure.w, measure.h, 0);
+    return measure;
+}
+
+// Where a label is drawn: centred in its box (as the toolkit centres it).
 struct Extent {
     int left, top, right, bottom;
 };
-
 Extent drawnExtent(const Fl_Widget& widget) {
-    fl_font(widget.labelfont(), widget.labelsize());
-    int w = (widget.align() & FL_ALIGN_WRAP) ? widget.w() : 0, h = 0;
-    fl_measure(widget.label(), w, h, 0);
-    const int left = widget.x() + (widget.w() - w) / 2, top = widget.y() + (widget.h() - h) / 2;
-    return {left, top, left + w, top + h};
-}
-
-int textWidth(const char* text, int size) {
-    fl_font(FL_HELVETICA, size);
-    int w = 0, h = 0;
-    fl_measure(text, w, h, 0);
-    return w;
+    const Size text = measured(widget.label(), widget.labelsize(),
+                               (widget.align() & FL_ALIGN_WRAP) ? widget.w() : 0);
+    const int left = widget.x() + (widget.w() - text.w) / 2;
+    const int top = widget.y() + (widget.h() - text.h) / 2;
+    return {left, top, left + text.w, top + text.h};
 }
 
 // Every text of ours, in every language at every quarter scale from 1 to 4,
 // with the longest numbers a profile shows, lies whole inside its room and
-// clear of its neighbours: choice labels between the picture and their box,
-// choice items inside the box, the progress line in its gap, the Start
-// button's texts in the button, the links one line with gaps, the dialog's
-// prompt, cancel button and hints.
+// clear of its neighbours and of the focus frame: choice labels between the
+// picture and their box, choice items inside the box, the progress line in
+// its gap, the Start button's texts in the button, the links one line with
+// gaps, the dialog's prompt, cancel button and hints.
 TEST(TextsFit, EveryTextInEveryLanguageAtEveryScale) {
     Fl::w();      // opens the display, which measuring needs
     fl_flip = 0;  // top-down coordinates, as fl_initialize leaves them
     test_support::resetLauncherAndWindowState();
     for (double scale = 1; scale <= 4; scale += 0.25) {
         setUiScale(scale);
-        const int smallest = scaled(10), pictureRight = scaled(168);
+        const int smallest = scaled(10), pictureRight = scaled(168), t = focusFrameThickness();
         for (int language = 1; language <= LANGUAGE_COUNT; ++language) {
-            SCOPED_TRACE("scale " + std::to_string(scale) + ", language " +
-                         std::to_string(language));
+            SCOPED_TRACE(std::to_string(scale) + " " + std::to_string(language));
             LauncherSettings::language = language;
             ProgressSummary::percent = 100;
             ProgressSummary::levelsDone = LEVEL_COUNT;
@@ -71,83 +72,75 @@ TEST(TextsFit, EveryTextInEveryLanguageAtEveryScale) {
             relabelWindow();
 
             for (Fl_Choice* choice : {modeChoice, languageChoice, profileChoice, volumeChoice}) {
-                // The label's caption sets it right-aligned, 3 pixels in; it
-                // keeps clear of the focus frame around the box.
-                const Fl_Box& caption = static_cast<FittingChoice*>(choice)->caption();
+                // The caption sets the label right-aligned, 3 pixels in.
+                const auto* fitting = static_cast<FittingChoice*>(choice);
+                const Fl_Box& caption = fitting->caption();
                 const int right = caption.x() + caption.w() - 3;
                 EXPECT_GE(caption.labelsize(), smallest) << choice->label();
-                EXPECT_GE(right - textWidth(choice->label(), caption.labelsize()), pictureRight)
-                    << choice->label();
-                EXPECT_LT(right, choice->x() - focusFrameThickness()) << choice->label();
+                EXPECT_GE(right - measured(choice->label(), caption.labelsize()).w, pictureRight);
+                EXPECT_LT(right, choice->x() - t) << choice->label();
                 // Fl_Choice draws its item left of an arrow button of at most
                 // 20 pixels, inside a 2-pixel frame, 3 pixels in on each side.
                 const int room = choice->w() - std::min(20, choice->h() - 4) - 4 - 6;
                 for (int i = 0; i < choice->size() - 1; ++i) {
-                    const char* item = choice->text(i);
-                    const int size = static_cast<FittingChoice*>(choice)->shownSize(item);
-                    EXPECT_GE(size, smallest) << item;
-                    EXPECT_LE(textWidth(item, size), room) << item;
+                    const int size = fitting->shownSize(choice->text(i));
+                    EXPECT_TRUE(size >= smallest && measured(choice->text(i), size).w <= room)
+                        << choice->text(i);
                 }
             }
 
             const Extent line = drawnExtent(*progressLabel);
-            EXPECT_GE(progressLabel->labelsize(), smallest);
-            EXPECT_FALSE(progressLabel->align() & FL_ALIGN_CLIP);
-            EXPECT_GE(line.left, pictureRight) << progressText;
-            EXPECT_LE(line.right, mainWindow->w()) << progressText;
-            EXPECT_GE(line.top, profileChoice->y() + profileChoice->h()) << progressText;
-            EXPECT_LE(line.bottom, volumeChoice->y()) << progressText;
+            EXPECT_TRUE(progressLabel->labelsize() >= smallest &&
+                        !(progressLabel->align() & FL_ALIGN_CLIP) && line.left >= pictureRight &&
+                        line.right <= mainWindow->w() &&
+                        line.top >= profileChoice->y() + profileChoice->h() &&
+                        line.bottom <= volumeChoice->y())
+                << progressText;
 
             const Extent start = drawnExtent(*startButton);
             EXPECT_TRUE(start.left > startButton->x() &&
-                        start.right < startButton->x() + startButton->w())
-                << startButton->label();
-            char message[512];
-            std::snprintf(message, sizeof message, localisedText(TXT_SETTINGS_NOT_SAVED),
+                        start.right < startButton->x() + startButton->w());
+            char unsaved[512], cannotStart[512];
+            std::snprintf(unsaved, sizeof unsaved, localisedText(TXT_SETTINGS_NOT_SAVED),
                           "No space left on device");
-            char cannotStart[512];
             std::snprintf(cannotStart, sizeof cannotStart, localisedText(TXT_CANNOT_START), "1.exe",
                           "No such file or directory");
-            const char* const startTexts[] = {localisedText(TXT_LOADING), message, cannotStart};
-            for (const char* text : startTexts) {
+            for (const char* text : {localisedText(TXT_LOADING), static_cast<const char*>(unsaved),
+                                     static_cast<const char*>(cannotStart)}) {
                 changeLabelToFit(startButton, text, FL_NORMAL_SIZE);
                 EXPECT_FALSE(startButton->align() & FL_ALIGN_CLIP) << text;
             }
 
             // The links: one line, gaps between the pieces; the focus frame
-            // around one stays between its neighbours, below Start Game.
-            const Fl_Button* const links[] = {mailLink, websiteLink, usShopLink, europeShopLink};
+            // around one surrounds it, between its neighbours, below Start.
+            Fl_Button* const links[] = {mailLink, websiteLink, usShopLink, europeShopLink};
             for (int i = 0; i < 4; ++i) {
                 const Extent piece = drawnExtent(*links[i]);
                 const int before = i ? drawnExtent(*links[i - 1]).right : 0;
                 const int after = i < 3 ? drawnExtent(*links[i + 1]).left : mainWindow->w();
-                EXPECT_TRUE(piece.left >= before + 2 && piece.right <= after) << links[i]->label();
-                const FrameBounds frame = focusFrameAround(const_cast<Fl_Button*>(links[i]));
-                const int t = focusFrameThickness();
-                EXPECT_TRUE(frame.x >= before && frame.x + frame.w <= after) << links[i]->label();
-                EXPECT_TRUE(frame.x + t <= piece.left && frame.x + frame.w - t >= piece.right &&
-                            frame.y + t <= links[i]->y() &&
-                            frame.y + frame.h - t > links[i]->y() + links[i]->h())
+                const FrameBounds frame = focusFrameAround(links[i]);
+                EXPECT_TRUE(piece.left >= before + 2 && frame.x >= before &&
+                            frame.x + t <= piece.left && frame.x + frame.w - t >= piece.right &&
+                            frame.x + frame.w <= after && frame.y + t <= links[i]->y() &&
+                            frame.y >= startButton->y() + startButton->h() &&
+                            frame.y + frame.h - t > links[i]->y() + links[i]->h() &&
+                            frame.y + frame.h <= mainWindow->h())
                     << links[i]->label();
-                EXPECT_GE(frame.y, startButton->y() + startButton->h());
-                EXPECT_LE(frame.y + frame.h, mainWindow->h());
             }
 
-            const int prompt = promptLabelSize();
-            fl_font(FL_HELVETICA, prompt);
-            int w = scaled(PROMPT_W), h = 0;
-            fl_measure(localisedText(TXT_ENTER_NAME_PROMPT), w, h, 0);
-            EXPECT_TRUE(w <= scaled(PROMPT_W) && h <= scaled(PROMPT_H) && prompt >= scaled(8));
-            EXPECT_LE(textWidth(localisedText(TXT_CANCEL), FL_NORMAL_SIZE), scaled(100) - 6);
+            const Size prompt =
+                measured(localisedText(TXT_ENTER_NAME_PROMPT), promptLabelSize(), scaled(PROMPT_W));
+            EXPECT_TRUE(prompt.w <= scaled(PROMPT_W) && prompt.h <= scaled(PROMPT_H) &&
+                        promptLabelSize() >= scaled(8));
+            EXPECT_LE(measured(localisedText(TXT_CANCEL), FL_NORMAL_SIZE).w, scaled(100) - 6);
             // The hints, the reason's format without the reason.
+            const ScaledBox hintLine = scaledBox(HINT_X, HINT_Y, HINT_W, HINT_H);
             for (StringId id :
                  {TXT_NAME_NOT_A_FILE_NAME, TXT_PROFILE_LIST_FULL, TXT_PROFILE_NOT_CREATED}) {
                 const std::string hint = localisedText(id);
-                const ScaledBox line = scaledBox(HINT_X, HINT_Y, HINT_W, HINT_H);
-                fl_font(FL_HELVETICA, hintLabelSize());
-                w = h = 0;
-                fl_measure(hint.substr(0, hint.find("%s")).c_str(), w, h, 0);
-                EXPECT_TRUE(w <= line.w && h <= line.h) << hint;
+                const Size size =
+                    measured(hint.substr(0, hint.find("%s")).c_str(), hintLabelSize());
+                EXPECT_TRUE(size.w <= hintLine.w && size.h <= hintLine.h) << hint;
             }
             destroyLauncherWindow();
         }
