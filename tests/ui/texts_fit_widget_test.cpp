@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 // After GoogleTest: the toolkit's drawing header brings X11's None macro.
 #include <FL/fl_draw.H>
-#include <FL/forms.H>
 
 #include <algorithm>
 #include <cstdio>
@@ -55,8 +54,7 @@ Extent drawnExtent(const Fl_Widget& widget) {
 // its gap, the Start button's texts in the button, the links one line with
 // gaps, the dialog's prompt, cancel button and hints.
 TEST(TextsFit, EveryTextInEveryLanguageAtEveryScale) {
-    Fl::w();      // opens the display, which measuring needs
-    fl_flip = 0;  // top-down coordinates, as fl_initialize leaves them
+    Fl::w();  // opens the display, which measuring needs
     test_support::resetLauncherAndWindowState();
     for (double scale = 1; scale <= 4; scale += 0.25) {
         setUiScale(scale);
@@ -111,12 +109,12 @@ TEST(TextsFit, EveryTextInEveryLanguageAtEveryScale) {
                 EXPECT_FALSE(startButton->align() & FL_ALIGN_CLIP) << text;
             }
 
-            // The links: one line, gaps between the pieces; the focus frame
+            // The links: one line right of the picture, gaps between the pieces; the focus frame
             // around one surrounds it, between its neighbours, below Start.
             Fl_Button* const links[] = {mailLink, websiteLink, usShopLink, europeShopLink};
             for (int i = 0; i < 4; ++i) {
                 const Extent piece = drawnExtent(*links[i]);
-                const int before = i ? drawnExtent(*links[i - 1]).right : 0;
+                const int before = i ? drawnExtent(*links[i - 1]).right : pictureRight;
                 const int after = i < 3 ? drawnExtent(*links[i + 1]).left : mainWindow->w();
                 const FrameBounds frame = focusFrameAround(links[i]);
                 EXPECT_TRUE(piece.left >= before + 2 && frame.x >= before &&
