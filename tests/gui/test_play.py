@@ -1,6 +1,5 @@
-"""--play: the game started at once with the saved profile and settings, no
-window shown; the window when there is nothing to start with, or to say why
-the game did not start."""
+"""--play: the game started at once with the saved profile and settings, no window shown; the
+window when there is nothing to start with, or to say why the game did not start."""
 
 import os
 import time
@@ -12,19 +11,13 @@ SAVED = "name Bob\r\nresolution 3\r\nlangage 2\r\nvolume 0\r\n"
 
 class PlayTest(gui.LauncherTestCase):
 
-    def play(self, install, title=None, args=()):
-        """The launcher started with --play; and the window titled `title` it shows."""
-        launcher = gui.Launcher(self.display, install, ["--play", *args])
-        self.addCleanup(launcher.stop)
-        return launcher, title and launcher.wait_for_window(title)
-
     # The same console lines, files and exit status as a press of Start Game,
     # and no window mapped while the game runs; toolkit switches pass by.
     def test_the_saved_profile_starts_without_a_window(self):
         install = self.installation(profiles=["Anna", "Bob"], config=SAVED,
                                     game_settings="shadows 2\r\n")
         install.write("hold", "")
-        launcher, _ = self.play(install, args=["-scheme", "plastic"])
+        launcher, _ = self.start(install, ["--play", "-scheme", "plastic"], title=None)
         gui.wait_until(lambda: install.file("game_started.txt").exists(), what="the game")
         time.sleep(0.5)
         self.assertEqual(self.display.run("xdotool", "search", "--onlyvisible", "--name", ".",
@@ -47,7 +40,7 @@ class PlayTest(gui.LauncherTestCase):
         for config, profiles, title in cases:
             with self.subTest(config=config, profiles=profiles):
                 install = self.installation(profiles=profiles, config=config)
-                launcher, window = self.play(install, title)
+                launcher, window = self.start(install, ["--play"], title)
                 if title == gui.DIALOG_TITLE:  # Escape cancels it; the window follows
                     window.key("Escape")
                     window = launcher.wait_for_window()
@@ -61,18 +54,16 @@ class PlayTest(gui.LauncherTestCase):
     # the game that could not start (closing ends with status 1).
     def test_a_held_or_failed_start_opens_the_window_saying_why(self):
         install = self.installation(profiles=["Bob"], config=SAVED, game_settings=bytes(2 << 20))
-        launcher, window = self.play(install, gui.MAIN_TITLE)
+        launcher, window = self.start(install, ["--play"])
         self.assertIn("larger than", launcher.stderr())
-        self.assertTrue(gui.WINE or window.matches("play_settings_not_saved.png",
-                                                   gui.START_BUTTON))
+        self.assertTrue(gui.WINE or window.matches("play_settings_not_saved.png", gui.START_BUTTON))
         self.assertFalse(install.file("game_started.txt").exists())
         time.sleep(gui.READING_SECONDS)
-        window.key("Return")
-        self.assertEqual(launcher.wait_exit(), 0, launcher.stderr())
+        self.start_game(launcher, window, "Return")
         self.assertTrue(install.file("game_started.txt").exists())
         install = self.installation(profiles=["Bob"], config=SAVED)
         os.remove(install.file("1.exe"))
-        launcher, window = self.play(install, gui.MAIN_TITLE)
+        launcher, window = self.start(install, ["--play"])
         self.assertIn("1.exe", launcher.stderr())
         window.key("Escape")
         self.assertEqual(launcher.wait_exit(), 1)

@@ -1,6 +1,6 @@
-"""Saved settings in the real launcher: the choices they preselect, the picks
-(a language included) that Start Game saves, damaged settings files, and the
-system's language when none is saved."""
+"""Saved settings in the real launcher: the choices they preselect, the picks (a language
+included) that Start Game saves, damaged settings files, and the system's language when none is
+saved."""
 
 import shutil
 import subprocess
@@ -13,17 +13,15 @@ DEFAULTS = {"mode": 0, "language": 0, "profile": 0, "volume": 4}
 # What a language pick relabels: the labels left of three choices, the Start
 # button, and the mode choice showing its first item.
 RELABELLED = [(168, y, 140, 30) for y in (48, 88, 142)] + [gui.START_BUTTON, gui.CHOICES["mode"]]
-TITLES = {1: gui.DIALOG_TITLE, 2: "Entrez votre nom (31 caractères max.)",
+TITLES = {1: gui.DIALOG_TITLE, 2: gui.FRENCH_TITLE,
           5: "Gib deinen Namen ein (höchstens 31 Zeichen)"}
 AROUND_BUTTON = [(168, 172, 312, 5), (168, 177, 52, 48), (440, 177, 40, 48), (168, 225, 312, 3)]
 
 
 class SettingsTest(gui.LauncherTestCase):
 
-    def start_game(self, install, launcher, window, key=None):
-        """Presses Start Game (or `key`); the resolution, langage and volume it saved."""
-        window.key(key) if key else window.click(gui.START_BUTTON)
-        self.assertEqual(launcher.wait_exit(), 0, launcher.stderr())
+    def saved(self, install, launcher, window, key=None):  # the numbers Start Game saved
+        self.start_game(launcher, window, key)
         return tuple(map(int, install.launch_settings("resolution", "langage", "volume")))
 
     # A directory in config.ini's place: the first press holds the game, the
@@ -50,7 +48,7 @@ class SettingsTest(gui.LauncherTestCase):
         self.assertTrue(gui.WINE or window.matches("french_settings_not_saved.png"))
         install.file("Data/config.ini").rmdir()
         # Return presses Start Game again, as a click would.
-        self.assertEqual(self.start_game(install, launcher, window, "Return"), (3, 2, 5))
+        self.assertEqual(self.saved(install, launcher, window, "Return"), (3, 2, 5))
         self.assertTrue(install.read("game_saw_config.ini").startswith(b"name Carla\r\n"))
         self.assertEqual(launcher.stdout().count("Starting Game"), 2)
 
@@ -84,7 +82,7 @@ class SettingsTest(gui.LauncherTestCase):
                 if expected.get("mode") == 4:  # too long for the box: drawn smaller
                     self.assertTrue(gui.WINE or window.matches("half_size_mode.png",
                                                                gui.CHOICES["mode"]))
-                self.assertEqual(self.start_game(install, launcher, window), launched)
+                self.assertEqual(self.saved(install, launcher, window), launched)
 
     # With no language saved (or one out of range) the first-profile dialog,
     # the window and what Start Game saves speak the system's language (LANG,
@@ -109,4 +107,4 @@ class SettingsTest(gui.LauncherTestCase):
                 window = launcher.wait_for_window()
                 if language == 5 and not config:  # the whole window, in German (X11)
                     self.assertTrue(gui.WINE or window.matches("german_window.png"))
-                self.assertEqual(self.start_game(install, launcher, window)[1], language)
+                self.assertEqual(self.saved(install, launcher, window)[1], language)
