@@ -128,9 +128,8 @@ class ProfilesTest(gui.LauncherTestCase):
         self.start_game(launcher, window)
         self.assertTrue(install.read("Data/config.ini").startswith(b"name iris\r\n"))
 
-    # A profile whose file cannot be written is not listed: the dialog stays
-    # with the reason under the name (drawn whole over an earlier hint), and
-    # nothing is left on disk.
+    # A profile whose file cannot be written is not listed: the dialog stays with the reason under
+    # the name (drawn whole over an earlier hint), and nothing is left on disk.
     def test_full_disk_then_cancel_leave_no_profile_and_the_window_shows(self):
         install = self.installation()
         before = install.snapshot()
