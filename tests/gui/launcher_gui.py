@@ -111,8 +111,8 @@ class Display:
         return self.run("import", "-window", "root", "-depth", "8", "-crop", "%dx%d+%d+%d"
                         % (rect[2], rect[3], rect[0], rect[1]), "rgb:-", text=False)
 
-    def shows(self, png, pixels, rect):  # pixels == png's? LAUNCHER_UPDATE_PICTURES=1 writes it
-        png = Path(__file__).with_name(png) if isinstance(png, str) else png
+    def shows(self, png, rect):  # the area drawn as png? LAUNCHER_UPDATE_PICTURES=1 rewrites png
+        pixels, png = self.pixels(rect), Path(__file__).parent / png  # a name here, or any path
         drawn = png.exists() and self.run("convert", str(png), "-depth", "8", "rgb:-", text=False)
         if pixels != drawn and os.environ.get("LAUNCHER_UPDATE_PICTURES"):
             drawn = subprocess.run(["convert", "-size", "%dx%d" % tuple(rect[2:]), "-depth", "8",
@@ -167,16 +167,12 @@ class Window:
         return self.display.pixels(self.area(rect))
 
     def matches(self, png, rect=None):  # whether the area is drawn as the picture `png`
-        area = self.area(rect)
-        return self.display.shows(png, self.display.pixels(area), area)
+        return self.display.shows(png, self.area(rect))
 
     def menu_matches(self, choice, png):  # whether the choice's menu, opened, is drawn as `png`
-        def look(menu, item_height):
-            drawn = self.display.pixels(menu)
-            return self.key("Escape") or self.display.shows(png, drawn, menu)
-        return self._menu(choice, look)
+        return self._menu(choice, lambda menu, item_height: self.display.shows(png, menu))
 
-    def _menu(self, choice, action):  # opens it, hands `action` its geometry and item height
+    def _menu(self, choice, action, escape=True):  # opens it; action(its geometry, item height)
         before = set(self.display.top_level_windows())
         self.click(CHOICES[choice])
         menus = wait_until(lambda: {w: g for w, g in self.display.top_level_windows().items()
@@ -185,18 +181,19 @@ class Window:
         # A menu is items x 21 + 2 x 4 - 1 pixels high with the default font.
         item = 4 + 17 * self.display.scale  # the text's height scales, the rest does not
         result = action(menu, (menu[3] - 7) / max(1, round((menu[3] - 7) / item)))
+        if escape:  # closes it unchanged
+            self.key("Escape")
         wait_until(lambda: menu_id not in self.display.top_level_windows(), what="no menu")
         return result
 
     def pick(self, choice, index):  # as a player does: click, then click the item
         self._menu(choice, lambda menu, item_height: self.display.mouse_click(
-            menu[0] + menu[2] // 2, int(menu[1] + 4 + item_height * (index + 0.5))))
+            menu[0] + menu[2] // 2, int(menu[1] + 4 + item_height * (index + 0.5))), escape=False)
 
     def selected(self, choice):
-        """The selected item of a choice, or -1: the toolkit opens the menu with
-        the selected item over the choice, and below it when none is."""
-        menu_y, item_height = self._menu(choice, lambda menu, item_height: self.key("Escape")
-                                         or (menu[1], item_height))
+        """The selected item of a choice, or -1: the toolkit opens the menu with the selected item
+        over the choice, and below it when none is."""
+        menu_y, item_height = self._menu(choice, lambda menu, item_height: (menu[1], item_height))
         _, top, _, height = self.area(CHOICES[choice])
         return -1 if menu_y >= top + height else round((top - menu_y) / item_height)
 
@@ -342,6 +339,13 @@ class LauncherTestCase(unittest.TestCase):
     def start_game(self, launcher, window, key=None):  # a click on Start Game or `key`; status 0
         window.key(key) if key else window.click(START_BUTTON)
         self.assertEqual(launcher.wait_exit(), 0, launcher.stderr())
+
+    def locale_path(self, language):  # a temporary LOCPATH with `language` ("tr_TR") in UTF-8
+        path = tempfile.mkdtemp(prefix="launcher-locales-")
+        self.addCleanup(shutil.rmtree, path, True)
+        subprocess.run(["localedef", "-i", language, "-f", "UTF-8",
+                        "%s/%s.UTF-8" % (path, language)], check=True)
+        return path
 
     def assert_escape_ends_writing_nothing(self, install, launcher, window):
         before = install.snapshot()

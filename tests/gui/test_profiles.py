@@ -2,7 +2,6 @@
 the profile choice, refused names."""
 
 import os
-import subprocess
 import time
 
 import launcher_gui as gui
@@ -122,9 +121,8 @@ class ProfilesTest(gui.LauncherTestCase):
             self.skipTest("a locale of the Linux C library")
         install = self.installation(profiles=["Zed"])
         install.write("Data/Profils/iris.BIN", gui.profile_record("iris"))
-        locales = str(install.path)  # the temporary LOCPATH
-        subprocess.run(("localedef -i tr_TR -f UTF-8 %s/tr_TR.UTF-8" % locales).split(), check=True)
-        launcher, window = self.start(install, env={"LOCPATH": locales, "LC_ALL": "tr_TR.UTF-8"})
+        locales = {"LOCPATH": self.locale_path("tr_TR"), "LC_ALL": "tr_TR.UTF-8"}
+        launcher, window = self.start(install, env=locales)
         self.start_game(launcher, window)
         self.assertTrue(install.read("Data/config.ini").startswith(b"name iris\r\n"))
 

@@ -44,7 +44,8 @@ class DoubleScaleTest(ScaledDesktopTest):
 
     def test_the_variable_overrides_the_desktop(self):  # lowered to fit; others ignored
         install = self.installation(profiles=["Bob"])
-        for value, scale in (("4", 2.75), ("1.5", 1.5), ("1", 1), ("0.5", 2), ("4.5", 2), ("2x", 2)):
+        for value, scale in (("4", 2.75), ("1.5", 1.5), ("1", 1), ("0.5", 2), ("4.5", 2),
+                             ("2x", 2)):
             launcher, window = self.start(install, env={"GAMELAUNCHER_SCALE": value})
             self.assert_placed(window, (480, 248), scale=scale)
             launcher.stop()

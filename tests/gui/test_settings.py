@@ -1,10 +1,6 @@
 """Saved settings in the real launcher: the choices they preselect, the picks (a language
 included) that Start Game saves, damaged settings files, the system's language if none is saved."""
 
-import shutil
-import subprocess
-import tempfile
-
 import launcher_gui as gui
 
 PROFILES = ["Al", "Anna Maria", "Carla"]
@@ -81,10 +77,7 @@ class SettingsTest(gui.LauncherTestCase):
     # Start Game saves speak the system's language (LANG, which sets Wine's too); a saved one wins;
     # C, and a language the launcher lacks, are English.
     def test_first_start_speaks_the_systems_language_unless_one_is_saved(self):
-        locales = tempfile.mkdtemp(prefix="launcher-locales-")  # Wine needs the locale built
-        self.addCleanup(shutil.rmtree, locales, True)
-        subprocess.run(["localedef", "-i", "de_DE", "-f", "UTF-8", locales + "/de_DE.UTF-8"],
-                       check=True)
+        locales = self.locale_path("de_DE")  # Wine needs the locale built too
         german = {"LC_ALL": None, "LANG": "de_DE.UTF-8", "LOCPATH": locales}
         cases = [  # environment, config.ini, the language the launcher speaks and saves
             (german, None, 5), (german, "name Bert\r\nlangage 9\r\n", 5),
