@@ -15,9 +15,6 @@ ITALIAN_TITLE = "Inserisci il tuo nome (massimo 31 caratteri)"
 
 class ControlsTest(gui.LauncherTestCase):
 
-    def launch(self, install, title=gui.MAIN_TITLE, env=None):
-        return self.start(install, title=title, env=dict(install.link_openers(), **(env or {})))
-
     def saved(self, install, launcher):
         self.assertEqual(launcher.wait_exit(), 0, launcher.stderr())
         return install.launch_settings("name", "resolution", "langage", "volume")
@@ -27,14 +24,14 @@ class ControlsTest(gui.LauncherTestCase):
     # Space open links; the game starts with every pick.
     def test_keyboard_alone(self):
         install = self.installation(profiles=PROFILES, config=CONFIG)
-        launcher, window = self.launch(install)
-        plain = window.pixels((0, 0, 480, 248))
+        launcher, window = self.start(install, env=install.link_openers())
+        plain = window.pixels()
         window.key("Tab")  # Start Game -> MAIL
-        self.assertNotEqual(window.pixels((0, 0, 480, 248)), plain)
+        self.assertNotEqual(window.pixels(), plain)
         window.key("Return")
         self.assertEqual(install.opened(1), [gui.MAIL])
         window.click((0, 0, 168, 248))  # the picture: nothing but the frame hides
-        self.assertEqual(window.pixels((0, 0, 480, 248)), plain)
+        self.assertEqual(window.pixels(), plain)
         window.key("Up", "Up", "Up", "Up", "Up",          # MAIL -> Start ... -> mode
                    "Right", "Right", "Left",              # mode 2
                    "space", "Down", "Down", "Return",     # its menu: mode 4
@@ -54,21 +51,6 @@ class ControlsTest(gui.LauncherTestCase):
         window.key("Left", "Left", "Return")  # Start Game
         self.assertEqual(self.saved(install, launcher), ("Cleo", "4", "4", "2"))
 
-    def pad(self, install):
-        """A pad for this system, plugged in: the stand-in XInput under Wine,
-        a uinput device on Linux; and the launcher's environment for it."""
-        if gui.WINE:
-            pad = pads.StandInPad(install.path)
-            env = pad.install()
-            self.addCleanup(pad.remove)
-        elif pads.VirtualPad.available():
-            pad, env = pads.VirtualPad(), {}
-        else:
-            self.skipTest("this machine offers no /dev/uinput")
-        pad.connect()
-        self.addCleanup(pad.unplug)
-        return pad, env
-
     def use(self, pad, *inputs):  # button taps and D-pad presses ("up"), one at a time
         for name in inputs:
             if name in pad.BUTTONS:
@@ -83,8 +65,18 @@ class ControlsTest(gui.LauncherTestCase):
     # pulled out, the pad leaves nothing held; plugged in again it works; Start starts the game.
     def test_controller_alone(self):
         install = self.installation()
-        pad, env = self.pad(install)
-        launcher, dialog = self.launch(install, title=gui.DIALOG_TITLE, env=env)
+        if gui.WINE:
+            pad = pads.StandInPad(install.path)
+            env = pad.install()
+            self.addCleanup(pad.remove)
+        elif pads.VirtualPad.available():
+            pad, env = pads.VirtualPad(), {}
+        else:
+            self.skipTest("this machine offers no /dev/uinput")
+        pad.connect()
+        self.addCleanup(pad.unplug)
+        env = dict(install.link_openers(), **env)
+        launcher, dialog = self.start(install, title=gui.DIALOG_TITLE, env=env)
         time.sleep(1)  # the launcher looks for pads once the dialog is drawn
         self.use(pad, "A")
         launcher.wait_for_window()
