@@ -272,8 +272,7 @@ class Launcher:
     def __init__(self, display, installation, args=(), env=None, preexec_fn=None):
         self.display = display
         self.logs = Path(tempfile.mkdtemp(prefix="launcher-logs-"))
-        # The C locale (code page 1252 under Wine, English) unless `env` says otherwise; a value
-        # of None removes a variable.
+        # The C locale (English; code page 1252 under Wine) unless `env` overrides it; None unsets.
         unset = dict.fromkeys(("FLTK_SCHEME", "LANGUAGE", "LC_MESSAGES", "LANG"))
         environment = dict(display.env, **unset, ASAN_OPTIONS="detect_leaks=0", LC_ALL="C.UTF-8")
         environment = {n: v for n, v in {**environment, **(env or {})}.items() if v is not None}

@@ -26,8 +26,7 @@ class HandOffTest(gui.LauncherTestCase):
             time.sleep(0.5)
             self.assertEqual(set(self.display.top_level_windows()), windows, "a menu opened")
 
-    # While the game runs the window is drawn again when uncovered, and answers no click and no
-    # close request.
+    # While the game runs, the window is drawn again when uncovered and answers no click or close.
     def test_round_trip_with_a_stand_in_game(self):
         install = self.installation(profiles=["Bob"], game_settings=GAME_SETTINGS)
         install.write("hold", "")
@@ -135,9 +134,8 @@ class HandOffTest(gui.LauncherTestCase):
                 self.assertEqual(temporaries(), left)
                 launcher.stop()
 
-    # Settings that cannot be saved hold the game: the second click of a double-click, or Return
-    # held down (its auto-repeat), does not start it with the old ones; a new press once the
-    # warning was read does.
+    # Settings that cannot be saved hold the game: a double-click's second click, or Return's
+    # auto-repeat, does not start it with the old ones; a new press once the warning was read does.
     def test_a_double_click_or_a_held_key_does_not_skip_the_warning(self):
         for key in (None, "Return"):  # the first press: a double-click, or the key held down
             with self.subTest(key=key):

@@ -11,8 +11,8 @@ SAVED = "name Bob\r\nresolution 3\r\nlangage 2\r\nvolume 0\r\n"
 
 class PlayTest(gui.LauncherTestCase):
 
-    # The same console lines, files and exit status as a press of Start Game,
-    # and no window mapped while the game runs; toolkit switches pass by.
+    # The same console lines, files and exit status as a press of Start Game, and no window mapped
+    # while the game runs; toolkit switches pass by.
     def test_the_saved_profile_starts_without_a_window(self):
         install = self.installation(profiles=["Anna", "Bob"], config=SAVED,
                                     game_settings="shadows 2\r\n")
@@ -31,8 +31,7 @@ class PlayTest(gui.LauncherTestCase):
                          b"name Bob\r\nresolution 3\r\nfullscreen 0\r\nscreenx 1365\r\n"
                          b"screeny 768\r\nlangage 2\r\nvolume 0\r\n\r\nshadows 2\r\n")
 
-    # Nothing to start with: the window (or the first-profile dialog), as
-    # without the switch, and nothing started.
+    # Nothing to start with: the window (or first-profile dialog) as without --play; nothing starts.
     def test_without_a_listed_saved_profile_the_window_opens(self):
         cases = [  # config.ini, profiles, the window shown
             (None, ["Bob"], gui.MAIN_TITLE), ("resolution 3\r\n", ["Bob"], gui.MAIN_TITLE),
@@ -49,9 +48,8 @@ class PlayTest(gui.LauncherTestCase):
                 self.assert_escape_ends_writing_nothing(install, launcher, window)
                 launcher.stop()
 
-    # A start held or failed opens the window in the state that says so: the
-    # settings not saved (a press once it was read starts the game anyway),
-    # the game that could not start (closing ends with status 1).
+    # A held or failed start opens the window saying so: settings not saved (a press once that was
+    # read starts the game anyway), a game that could not start (closing ends with status 1).
     def test_a_held_or_failed_start_opens_the_window_saying_why(self):
         install = self.installation(profiles=["Bob"], config=SAVED, game_settings=bytes(2 << 20))
         launcher, window = self.start(install, ["--play"])

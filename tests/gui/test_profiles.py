@@ -11,8 +11,7 @@ OK, CANCEL = (32, 88, 100, 25), (168, 88, 100, 25)
 LINE = (168, 118, 312, 24)  # the progress line, between the profile and volume choices
 
 
-def fresh_record(name, tag):
-    """A new player's record, with the tag letters the launcher drew."""
+def fresh_record(name, tag):  # a new player's record, with the tag letters the launcher drew
     record = bytearray(gui.profile_record(name))
     record[33:44] = tag + b"\0\1\0"
     record[48:3008:296] = b"\1" * 10
@@ -39,10 +38,9 @@ class ProfilesTest(gui.LauncherTestCase):
         self.assertFalse(self.display.viewable(gui.MAIN_TITLE), "shown before the dialog ended")
         dialog.click(CANCEL)
         window = launcher.wait_for_window()
-        # From the choice, with no profile listed too: a name makes or selects
-        # one; on Windows also a name of the same file in another letter case.
-        # Either Enter key confirms it, with the mouse over the main window
-        # (where the toolkit offers keys first), and never starts the game.
+        # From the choice, with no profile listed too: a name makes or selects one; on Windows also
+        # a name of the same file in another letter case. Either Enter key confirms it, with the
+        # mouse over the main window (where the toolkit offers keys first), never starting the game.
         x, y, _, _ = window.geometry()
         for name, item, selected, key in (("Anna", 0, 0, "Return"), ("Bert", 1, 1, "KP_Enter"),
                                           ("anna", 2, 0 if gui.WINE else 2, "Return"),
@@ -65,9 +63,8 @@ class ProfilesTest(gui.LauncherTestCase):
         self.assertEqual(install.read("Data/Profils/Anna.bin"), fresh_record("Anna", b"ANETNLIV"))
         self.assertEqual(install.read("Data/Profils/Bert.bin"), fresh_record("Bert", b"TREUQMHA"))
 
-    # The line's text is wider and taller than its box: a pick must draw the
-    # longer line whole and leave no pixel of it behind. A dialog picked again
-    # comes to the front; cancelled, it leaves the current profile and its line.
+    # The line's text is wider and taller than its box: a pick draws the longer one whole and leaves
+    # no pixel behind. A dialog picked again comes forward; cancelled, it keeps profile and line.
     def test_progress_line_follows_the_current_profile(self):
         install = self.installation(config="name Bob\r\n", profiles=["Cleo"])
         install.write("Data/Profils/Bob.bin", gui.profile_record("Bob", levels=64, challenges=25))

@@ -54,8 +54,7 @@ class StartupTest(gui.LauncherTestCase):
         self.assertEqual(window.geometry(), ((1366 - 480) // 2, (768 - 248) // 2, 480, 248))
         self.assertRegex(window.property("WM_NORMAL_HINTS"),
                          "minimum size: 480 by 248\n.*maximum size: 480 by 248")
-        # A normal frame with a close box: no override-redirect, no Motif
-        # hints asking for no decorations.
+        # A normal frame with a close box: no override-redirect, no Motif hints for no decorations.
         self.assertIn("Override Redirect State: no",
                       self.display.run("xwininfo", "-id", str(window.id)))
         self.assertIn("WM_DELETE_WINDOW", window.property("WM_PROTOCOLS"))
@@ -75,11 +74,10 @@ class StartupTest(gui.LauncherTestCase):
         self.assertEqual(install.read("Data/config.ini"), b"name Bob\r\n")
         self.assertNotEqual(self.make_demo(install, install.file("no-such-game")), 0)
 
-    # Each link hands its target to the desktop's opener found on PATH. The stand-in openers stay
-    # alive as a browser would, so waiting for one would be caught. The scan warns of each profile
-    # past the tenth; names that the settings' "name" line could not carry and the score file (in
-    # any case) are not counted; the saved name, listed nowhere, is looked for among all ten.
-    # Console lines are out when printed, not when the launcher ends.
+    # Each link hands its target to the opener on PATH; the stand-ins stay alive as a browser
+    # would, so waiting for one would be caught. The scan warns of each profile past the tenth, not
+    # counting names the "name" line could not carry or the score file (in any case); the saved
+    # name, listed nowhere, is looked for among all ten. Console lines are out when printed.
     def test_scan_warnings_links_toolkit_switches_and_the_close_box(self):
         names = ["Player%02d" % i for i in range(12)] + ["sCORES", " Lead", "Tab\t"]
         install = self.installation(config="name Nobody\r\n", game_settings="gamma 100\r\n",
