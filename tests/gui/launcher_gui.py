@@ -1,6 +1,5 @@
 """The real launcher in a temporary installation on a private Xvfb display, driven with xdotool;
-with LAUNCHER_WINE set, the Windows programs run through wine in the caller's WINEPREFIX
-(tools/run-wine-tests.sh)."""
+with LAUNCHER_WINE set, the Windows programs run through wine in the caller's WINEPREFIX."""
 
 import ctypes
 import errno
@@ -346,9 +345,9 @@ class LauncherTestCase(unittest.TestCase):
                         "%s/%s.UTF-8" % (path, language)], check=True)
         return path
 
-    def assert_escape_ends_writing_nothing(self, install, launcher, window):
+    def assert_ends_writing_nothing(self, install, launcher, window, close_box=False):  # or Escape
         before = install.snapshot()
-        window.key("Escape")
+        window.close_box() if close_box else window.key("Escape")
         self.assertEqual(launcher.wait_exit(), 0, launcher.stderr())
         self.assertEqual(install.snapshot(), before)
         self.assertNotIn("runtime error", launcher.stderr())

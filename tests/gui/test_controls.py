@@ -1,7 +1,6 @@
-"""The whole window by keyboard alone and by game controller alone: every choice changed both
-ways (arrows and its menu), a profile made, a link opened, the game started; the focus frame shown
-only to those who use it. The pad is a stand-in XInput under Wine, a virtual evdev device on Linux
-where the machine offers uinput."""
+"""The whole window by keyboard alone and by game controller alone: every choice changed both ways
+(arrows and its menu), a profile made, a link opened, the game started; the focus frame shown only
+to those who use it. The pad: a stand-in XInput under Wine, a uinput device on Linux."""
 
 import time
 

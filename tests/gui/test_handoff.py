@@ -48,7 +48,7 @@ class HandOffTest(gui.LauncherTestCase):
         time.sleep(0.3)
         self.assertIsNone(launcher.process.poll(), "ended before the game")
         self.assertNotIn("Closing...", launcher.stdout())
-        os.remove(install.file("hold"))
+        install.file("hold").unlink()
         self.assertEqual(launcher.wait_exit(), 0, "the game's own status must not count")
         lines = launcher.stdout().splitlines()
         self.assertEqual(lines[lines.index("Starting Game"):], [

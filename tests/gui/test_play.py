@@ -1,7 +1,6 @@
 """--play: the game started at once with the saved profile and settings, no window shown; the
 window when there is nothing to start with, or to say why the game did not start."""
 
-import os
 import time
 
 import launcher_gui as gui
@@ -22,7 +21,7 @@ class PlayTest(gui.LauncherTestCase):
         time.sleep(0.5)
         self.assertEqual(self.display.run("xdotool", "search", "--onlyvisible", "--name", ".",
                                           check=False), "")
-        os.remove(install.file("hold"))
+        install.file("hold").unlink()
         self.assertEqual(launcher.wait_exit(), 0, launcher.stderr())
         self.assertEqual(launcher.stdout().splitlines(), [
             "Program start", "Starting Game", "Loading game. Please wait...", "game running",
@@ -45,7 +44,7 @@ class PlayTest(gui.LauncherTestCase):
                     window = launcher.wait_for_window()
                 time.sleep(0.3)
                 self.assertNotIn("Starting Game", launcher.stdout())
-                self.assert_escape_ends_writing_nothing(install, launcher, window)
+                self.assert_ends_writing_nothing(install, launcher, window)
                 launcher.stop()
 
     # A held or failed start opens the window saying so: settings not saved (a press once that was
@@ -60,7 +59,7 @@ class PlayTest(gui.LauncherTestCase):
         self.start_game(launcher, window, "Return")
         self.assertTrue(install.file("game_started.txt").exists())
         install = self.installation(profiles=["Bob"], config=SAVED)
-        os.remove(install.file("1.exe"))
+        install.file("1.exe").unlink()
         launcher, window = self.start(install, ["--play"])
         self.assertIn("1.exe", launcher.stderr())
         window.key("Escape")

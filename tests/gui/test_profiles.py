@@ -145,4 +145,4 @@ class ProfilesTest(gui.LauncherTestCase):
         dialog.close_box()  # as its cancel button
         window = launcher.wait_for_window()
         self.assertEqual(window.selected("profile"), -1)
-        self.assert_escape_ends_writing_nothing(install, launcher, window)
+        self.assert_ends_writing_nothing(install, launcher, window)

@@ -2,7 +2,6 @@
 (tools/make_demo.py): first line, the window as the README's screenshot shows it, its frame and
 links, the scan's warnings, the toolkit's switches, the demo game started for the profile shown."""
 
-import os
 import re
 import subprocess
 import sys
@@ -83,7 +82,7 @@ class StartupTest(gui.LauncherTestCase):
         install = self.installation(config="name Nobody\r\n", game_settings="gamma 100\r\n",
                                     profiles=names)
         install.write("gate", "")
-        self.addCleanup(os.remove, install.file("gate"))
+        self.addCleanup(install.file("gate").unlink)
         launcher, window = self.start(install, env=install.link_openers())
         self.assertEqual(launcher.stdout().splitlines(),
                          ["Program start"] + ["Warning max profile number reached (10)"] * 2)
@@ -94,7 +93,7 @@ class StartupTest(gui.LauncherTestCase):
         shop = "xdg-open https://www.korvanex.example/%s/plumbox/games/tarvelline"
         self.assertEqual(install.opened(5),
                          [gui.MAIL, gui.WEBSITE, shop % "us", shop % "eu", gui.WEBSITE])
-        self.assert_escape_ends_writing_nothing(install, launcher, window)
+        self.assert_ends_writing_nothing(install, launcher, window)
         # The screen is measured before the toolkit opens the display: -display must count all the
         # same. Windows has no displays to name.
         display = [] if gui.WINE else ["-display", self.display.name]
@@ -102,7 +101,4 @@ class StartupTest(gui.LauncherTestCase):
                                       env=None if gui.WINE else {"DISPLAY": ""})
         self.assertEqual(window.geometry()[2:], (480, 248))
         self.assertNotEqual(window.pixels(), plain)
-        before = install.snapshot()
-        window.close_box()
-        self.assertEqual(launcher.wait_exit(), 0, launcher.stderr())
-        self.assertEqual(install.snapshot(), before)
+        self.assert_ends_writing_nothing(install, launcher, window, close_box=True)
