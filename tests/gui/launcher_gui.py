@@ -1,18 +1,7 @@
 """The real launcher in a temporary installation on a private Xvfb display, driven with xdotool;
 with LAUNCHER_WINE set, the Windows programs run through wine in the caller's WINEPREFIX."""
 
-import ctypes
-import errno
-import hashlib
-import os
-import re
-import resource
-import shutil
-import signal
-import stat
-import subprocess
-import tempfile
-import time
+import ctypes, errno, hashlib, os, re, resource, shutil, signal, stat, subprocess, tempfile, time
 import unittest
 from pathlib import Path
 from subprocess import DEVNULL

@@ -1,12 +1,7 @@
 """Game controllers for the GUI tests, one API: under Wine the stand-in xinput1_4.dll scripted
 through a file of the installation (StandInPad), on Linux a uinput device (VirtualPad)."""
 
-import fcntl
-import os
-import shutil
-import stat
-import struct
-import time
+import fcntl, os, shutil, stat, struct, time
 from pathlib import Path
 
 

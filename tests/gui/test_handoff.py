@@ -1,10 +1,7 @@
 """Start Game in the real launcher: the settings the game finds, where it runs, the console lines,
 and how the launcher ends."""
 
-import os
-import shutil
-import tempfile
-import time
+import os, shutil, tempfile, time
 from pathlib import Path
 
 import launcher_gui as gui

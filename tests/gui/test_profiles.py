@@ -1,8 +1,7 @@
 """Profiles in the real launcher: the first-profile dialog at start-up, a profile created from
 the profile choice, refused names."""
 
-import os
-import time
+import os, time
 
 import launcher_gui as gui
 

@@ -2,9 +2,7 @@
 (tools/make_demo.py): first line, the window as the README's screenshot shows it, its frame and
 links, the scan's warnings, the toolkit's switches, the demo game started for the profile shown."""
 
-import re
-import subprocess
-import sys
+import re, subprocess, sys
 from pathlib import Path
 
 import launcher_gui as gui
