@@ -1,19 +1,7 @@
-"""The real launcher in a temporary installation on a private Xvfb display,
-driven with xdotool; with LAUNCHER_WINE set, the Windows programs run through
-wine in the caller's WINEPREFIX (tools/run-wine-tests.sh)."""
+"""The real launcher in a temporary installation on a private Xvfb display, driven with xdotool;
+with LAUNCHER_WINE set, the Windows programs run through wine in the caller's WINEPREFIX."""
 
-import ctypes
-import errno
-import hashlib
-import os
-import re
-import resource
-import shutil
-import signal
-import stat
-import subprocess
-import tempfile
-import time
+import ctypes, errno, hashlib, os, re, resource, shutil, signal, stat, subprocess, tempfile, time
 import unittest
 from pathlib import Path
 from subprocess import DEVNULL
@@ -29,12 +17,16 @@ WINE = bool(os.environ.get("LAUNCHER_WINE"))
 CODE_PAGE = "cp1252" if WINE else "utf-8"
 MAIN_TITLE = "Tarvelline (v1.0 Sept09)"
 DIALOG_TITLE = "Enter your name (31 characters max)"
+FRENCH_TITLE = "Entrez votre nom (31 caractères max.)"
 # Window-relative (x, y, w, h) of the main window's widgets.
 CHOICES = {"mode": (308, 8, 160, 30), "language": (308, 48, 160, 30),
            "profile": (308, 88, 160, 30), "volume": (308, 142, 160, 30)}
 START_BUTTON = (220, 177, 220, 48)
 LINKS = {"mail": (180, 228, 32, 10), "website": (212, 228, 54, 10),
          "us_shop": (266, 228, 150, 10), "europe_shop": (420, 228, 60, 10)}
+# Two links' targets as the stand-in openers (Installation.link_openers) log them.
+MAIL = "xdg-email mailto:contact@tarvelline.example?subject=TarvellinePC"
+WEBSITE = "xdg-open https://www.tarvelline.example/"
 # A pixel of the castle in the 16 x 16 icon, as _NET_WM_ICON holds it (ARGB).
 ICON_CASTLE = (16, 7, 12, 0xFF161230)
 PROFILE_FILE_SIZE = 23812
@@ -44,8 +36,7 @@ FULL_DISK_ERROR = os.strerror(errno.EFBIG)
 READING_SECONDS = 1.3
 
 
-def full_disk():
-    """As a program's preexec_fn: its writes past 4 KiB fail as on a full disk."""
+def full_disk():  # as a program's preexec_fn: its writes past 4 KiB fail as on a full disk
     signal.signal(signal.SIGXFSZ, signal.SIG_IGN)
     resource.setrlimit(resource.RLIMIT_FSIZE, (4096, 4096))
 
@@ -92,14 +83,12 @@ class Display:
         return subprocess.run(args, env=self.env, stdin=DEVNULL, capture_output=True, text=text,
                               timeout=30, check=check).stdout
 
-    def top_level_windows(self):
-        """{window id: (x, y, w, h)} of the root window's children."""
+    def top_level_windows(self):  # {window id: (x, y, w, h)} of the root window's children
         return {int(m[1], 16): (int(m[4]), int(m[5]), int(m[2]), int(m[3])) for m in re.finditer(
             r"^\s+(0x[0-9a-f]+) .*?(\d+)x(\d+)\+(-?\d+)\+(-?\d+)",
             self.run("xwininfo", "-root", "-children"), re.M)}
 
-    def viewable(self, title):
-        """The id of a mapped window with exactly this title, or None."""
+    def viewable(self, title):  # the id of a mapped window with exactly this title, or None
         # xdotool matches bytes: a character beyond ASCII is one or more of them.
         pattern = "".join(re.escape(c) if c.isascii() else ".+" for c in title)
         found = self.run("xdotool", "search", "--onlyvisible", "--name", "^%s$" % pattern,
@@ -110,9 +99,8 @@ class Display:
         return self.run("import", "-window", "root", "-depth", "8", "-crop", "%dx%d+%d+%d"
                         % (rect[2], rect[3], rect[0], rect[1]), "rgb:-", text=False)
 
-    def shows(self, png, pixels, rect):
-        """Whether `pixels` are the picture `png`'s; LAUNCHER_UPDATE_PICTURES=1 writes them."""
-        png = Path(__file__).with_name(png) if isinstance(png, str) else png
+    def shows(self, png, rect):  # the area drawn as png? LAUNCHER_UPDATE_PICTURES=1 rewrites png
+        pixels, png = self.pixels(rect), Path(__file__).parent / png  # a name here, or any path
         drawn = png.exists() and self.run("convert", str(png), "-depth", "8", "rgb:-", text=False)
         if pixels != drawn and os.environ.get("LAUNCHER_UPDATE_PICTURES"):
             drawn = subprocess.run(["convert", "-size", "%dx%d" % tuple(rect[2:]), "-depth", "8",
@@ -135,19 +123,22 @@ class Window:
         return tuple(int(re.search(label + r":\s+(-?\d+)", out)[1]) for label in (
             "Absolute upper-left X", "Absolute upper-left Y", "Width", "Height"))
 
+    def area(self, rect=None):  # on the screen: a window-relative (x, y, w, h) at 96 dpi, or all
+        x, y, w, h = self.geometry()
+        rect = scaled(rect, self.display.scale) if rect else (0, 0, w, h)
+        return (x + rect[0], y + rect[1]) + rect[2:]
+
     def property(self, *name):
         return self.display.run("xprop", "-id", str(self.id), *name, check=False)
 
-    def icon_pixel(self, size, x, y):
-        """Pixel (x, y) of the window's size x size icon (_NET_WM_ICON), or None."""
+    def icon_pixel(self, size, x, y):  # pixel (x, y) of its size x size _NET_WM_ICON, or None
         values = [int(v) for v in re.findall(r"\d+", self.property("-notype", "-f", "_NET_WM_ICON",
                                                                  "32c", " $0+", "_NET_WM_ICON"))]
         while len(values) > 2 and values[:2] != [size, size]:
             values = values[2 + values[0] * values[1]:]
         return values[2 + y * size + x] if len(values) > 2 else None
 
-    def key(self, *keys, command="key"):
-        """Presses keys (xdotool names: "Escape", "Return") in this window."""
+    def key(self, *keys, command="key"):  # xdotool's names: "Escape", "Return"
         self.display.run("xdotool", "windowfocus", "--sync", str(self.id), check=False)
         self.display.run("xdotool", command, "--delay", "15", "--", *keys)
 
@@ -156,30 +147,20 @@ class Window:
         if then:
             self.key(*then)
 
-    def click(self, rect, clicks=1):  # rect: window-relative (x, y, w, h) at 96 dpi
-        x, y, _, _ = self.geometry()
-        rect = scaled(rect, self.display.scale)
-        self.display.mouse_click(x + rect[0] + rect[2] // 2, y + rect[1] + rect[3] // 2, clicks)
+    def click(self, rect, clicks=1):  # in its middle
+        x, y, w, h = self.area(rect)
+        self.display.mouse_click(x + w // 2, y + h // 2, clicks)
 
-    def pixels(self, rect, physical=False):  # raw RGB bytes; rect at 96 dpi unless physical
-        x, y, _, _ = self.geometry()
-        rect = rect if physical else scaled(rect, self.display.scale)
-        return self.display.pixels((x + rect[0], y + rect[1]) + tuple(rect[2:]))
+    def pixels(self, rect=None):  # raw RGB bytes of an area (see area)
+        return self.display.pixels(self.area(rect))
 
-    def matches(self, png, rect=None):
-        """Whether `rect` (at 96 dpi; all of the window) is drawn as the picture `png`."""
-        rect = scaled(rect, self.display.scale) if rect else (0, 0) + self.geometry()[2:]
-        return self.display.shows(png, self.pixels(rect, True), rect)
+    def matches(self, png, rect=None):  # whether the area is drawn as the picture `png`
+        return self.display.shows(png, self.area(rect))
 
-    def menu_matches(self, choice, png):
-        """Whether the choice's menu, opened, is drawn as the picture `png`."""
-        def look(menu, item_height):
-            drawn = self.display.pixels(menu)
-            return self.key("Escape") or self.display.shows(png, drawn, menu)
-        return self._menu(choice, look)
+    def menu_matches(self, choice, png):  # whether the choice's menu, opened, is drawn as `png`
+        return self._menu(choice, lambda menu, item_height: self.display.shows(png, menu))
 
-    def _menu(self, choice, action):
-        """Opens a choice's menu and hands `action` its geometry and item height."""
+    def _menu(self, choice, action, escape=True):  # opens it; action(its geometry, item height)
         before = set(self.display.top_level_windows())
         self.click(CHOICES[choice])
         menus = wait_until(lambda: {w: g for w, g in self.display.top_level_windows().items()
@@ -188,26 +169,23 @@ class Window:
         # A menu is items x 21 + 2 x 4 - 1 pixels high with the default font.
         item = 4 + 17 * self.display.scale  # the text's height scales, the rest does not
         result = action(menu, (menu[3] - 7) / max(1, round((menu[3] - 7) / item)))
-        wait_until(lambda: menu_id not in self.display.top_level_windows(), what="the menu to close")
+        if escape:  # closes it unchanged
+            self.key("Escape")
+        wait_until(lambda: menu_id not in self.display.top_level_windows(), what="no menu")
         return result
 
     def pick(self, choice, index):  # as a player does: click, then click the item
         self._menu(choice, lambda menu, item_height: self.display.mouse_click(
-            menu[0] + menu[2] // 2, int(menu[1] + 4 + item_height * (index + 0.5))))
+            menu[0] + menu[2] // 2, int(menu[1] + 4 + item_height * (index + 0.5))), escape=False)
 
     def selected(self, choice):
-        """The selected item of a choice, or -1: the toolkit opens the menu with
-        the selected item over the choice, and below it when none is."""
-        def escape(menu, item_height):
-            self.key("Escape")
-            return menu[1], item_height
-        menu_y, item_height = self._menu(choice, escape)
-        rect = scaled(CHOICES[choice], self.display.scale)
-        top = self.geometry()[1] + rect[1]
-        return -1 if menu_y >= top + rect[3] else round((top - menu_y) / item_height)
+        """The selected item of a choice, or -1: the toolkit opens the menu with the selected item
+        over the choice, and below it when none is."""
+        menu_y, item_height = self._menu(choice, lambda menu, item_height: (menu[1], item_height))
+        _, top, _, height = self.area(CHOICES[choice])
+        return -1 if menu_y >= top + height else round((top - menu_y) / item_height)
 
-    def close_box(self):
-        """Sends the WM_DELETE_WINDOW message a window manager's close box sends."""
+    def close_box(self):  # the WM_DELETE_WINDOW message a window manager's close box sends
         x11 = ctypes.cdll.LoadLibrary("libX11.so.6")
         x11.XOpenDisplay.restype = ctypes.c_void_p
         dpy = ctypes.c_void_p(x11.XOpenDisplay(self.display.name.encode()))
@@ -221,8 +199,7 @@ class Window:
 
 
 class Installation:
-    """A temporary installation with the settings files given, `profiles` and
-    the stand-in game as 1.exe."""
+    """A temporary installation: the settings files given, `profiles`, the stand-in game (1.exe)."""
 
     def __init__(self, config=None, game_settings=None, profiles=()):
         self.path = Path(tempfile.mkdtemp(prefix="launcher-install-"))
@@ -241,8 +218,7 @@ class Installation:
         self.file(relative).parent.mkdir(parents=True, exist_ok=True)
         self.file(relative).write_bytes(data.encode() if isinstance(data, str) else data)
 
-    def cleared(self, relative):
-        """The path of `relative`, with the file that was there removed."""
+    def cleared(self, relative):  # the path of `relative`, with the file that was there removed
         self.file(relative).unlink(missing_ok=True)
         return self.file(relative)
 
@@ -250,29 +226,25 @@ class Installation:
         return self.file(relative).read_bytes()
 
     def link_openers(self):
-        """Stand-ins for the desktop's openers that log what links hand them
-        and stay alive (as a browser would) while a file "gate" exists; gives
-        the PATH that finds them."""
+        """Stand-ins for the desktop's openers that log what links hand them and stay alive (as
+        a browser would) while a file "gate" exists; gives the PATH that finds them."""
         for name in ("xdg-open", "xdg-email"):
             self.write("bin/" + name, '#!/bin/sh\necho "$(basename "$0") $*" >> "%s/opened.log"'
                        '\nwhile [ -e "%s/gate" ]; do sleep 0.1; done\n' % ((self.path,) * 2))
             self.file("bin/" + name).chmod(0o755)
         return {"PATH": "%s:%s" % (self.file("bin"), os.environ["PATH"])}
 
-    def opened(self, count):
-        """The openers' log, once it has `count` lines."""
+    def opened(self, count):  # the openers' log, once it has `count` lines
         log = self.file("opened.log")
         return wait_until(lambda: log.exists() and len(log.read_text().splitlines()) >= count
                           and log.read_text().splitlines(), what="hand-off %d" % count)
 
-    def launch_settings(self, *keys):
-        """The values of `keys` in Data/config_launch.ini."""
+    def launch_settings(self, *keys):  # their values in Data/config_launch.ini
         lines = dict(line.split(" ", 1) for line in
                      self.read("Data/config_launch.ini").decode(CODE_PAGE).split("\r\n") if line)
         return tuple(lines[key] for key in keys)
 
-    def snapshot(self):
-        """{path: a file's sha256, "dir", a link's target or another entry's mode}."""
+    def snapshot(self):  # {path: a file's sha256, "dir", a link's target or another's mode}
         def state(path):
             mode = os.lstat(path).st_mode
             return ("dir" if stat.S_ISDIR(mode) else "-> " + os.readlink(path)
@@ -288,20 +260,16 @@ class Launcher:
     def __init__(self, display, installation, args=(), env=None, preexec_fn=None):
         self.display = display
         self.logs = Path(tempfile.mkdtemp(prefix="launcher-logs-"))
-        # The C locale (code page 1252 under Wine, English) unless `env` says
-        # otherwise; a value of None removes a variable.
-        environment = dict(display.env, ASAN_OPTIONS="detect_leaks=0", LC_ALL="C.UTF-8")
-        for name in ("FLTK_SCHEME", "LANGUAGE", "LC_MESSAGES", "LANG"):
-            environment.pop(name, None)
-        environment.update(env or {})
-        environment = {name: value for name, value in environment.items() if value is not None}
+        # The C locale (English; code page 1252 under Wine) unless `env` overrides it; None unsets.
+        unset = dict.fromkeys(("FLTK_SCHEME", "LANGUAGE", "LC_MESSAGES", "LANG"))
+        environment = dict(display.env, **unset, ASAN_OPTIONS="detect_leaks=0", LC_ALL="C.UTF-8")
+        environment = {n: v for n, v in {**environment, **(env or {})}.items() if v is not None}
         with open(self.logs / "stdout", "wb") as out, open(self.logs / "stderr", "wb") as err:
             self.process = subprocess.Popen(
                 ["wine"] * WINE + [LAUNCHER_BINARY, *args], cwd=installation.path,
                 env=environment, stdin=DEVNULL, stdout=out, stderr=err, preexec_fn=preexec_fn)
 
-    def wait_for_window(self, title=MAIN_TITLE, timeout=15):
-        """The window of this exact title, once mapped and drawn."""
+    def wait_for_window(self, title=MAIN_TITLE, timeout=15):  # once mapped and drawn
         def mapped():
             if self.process.poll() is not None:
                 raise AssertionError("exited with %s before showing %r; stderr: %s"
@@ -350,14 +318,25 @@ class LauncherTestCase(unittest.TestCase):
         return install
 
     def start(self, installation, args=(), title=MAIN_TITLE, **kwargs):
-        """Starts the launcher; it and its window titled `title`."""
+        """Starts the launcher; it and its window titled `title` (None: waits for none)."""
         launcher = Launcher(self.display, installation, args, **kwargs)
         self.addCleanup(launcher.stop)
-        return launcher, launcher.wait_for_window(title)
+        return launcher, title and launcher.wait_for_window(title)
 
-    def assert_escape_ends_writing_nothing(self, install, launcher, window):
+    def start_game(self, launcher, window, key=None):  # a click on Start Game or `key`; status 0
+        window.key(key) if key else window.click(START_BUTTON)
+        self.assertEqual(launcher.wait_exit(), 0, launcher.stderr())
+
+    def locale_path(self, language):  # a temporary LOCPATH with `language` ("tr_TR") in UTF-8
+        path = tempfile.mkdtemp(prefix="launcher-locales-")
+        self.addCleanup(shutil.rmtree, path, True)
+        subprocess.run(["localedef", "-i", language, "-f", "UTF-8",
+                        "%s/%s.UTF-8" % (path, language)], check=True)
+        return path
+
+    def assert_ends_writing_nothing(self, install, launcher, window, close_box=False):  # or Escape
         before = install.snapshot()
-        window.key("Escape")
+        window.close_box() if close_box else window.key("Escape")
         self.assertEqual(launcher.wait_exit(), 0, launcher.stderr())
         self.assertEqual(install.snapshot(), before)
         self.assertNotIn("runtime error", launcher.stderr())

@@ -1,12 +1,7 @@
 """Game controllers for the GUI tests, one API: under Wine the stand-in xinput1_4.dll scripted
 through a file of the installation (StandInPad), on Linux a uinput device (VirtualPad)."""
 
-import fcntl
-import os
-import shutil
-import stat
-import struct
-import time
+import fcntl, os, shutil, stat, struct, time
 from pathlib import Path
 
 
@@ -22,14 +17,10 @@ class Pad:
     def connect(self):
         self._send()
 
-    def press(self, button):  # "A", "B" or "Start"
+    def tap(self, button, hold=0.15):  # "A", "B" or "Start"; held for a launcher that polls
         self._change(button in self.BUTTONS, button, buttons=self.buttons | {button})
-
-    def release(self, button):
-        self._change(button in self.BUTTONS, button, buttons=self.buttons - {button})
-
-    def tap(self, button, hold=0.15):  # held long enough for a launcher that polls
-        self.press(button), time.sleep(hold), self.release(button)
+        time.sleep(hold)
+        self._change(True, button, buttons=self.buttons - {button})
 
     def dpad(self, direction):  # "up", "down", "left", "right" or None
         self._change(direction in ("up", "down", "left", "right", None), direction,

@@ -1,8 +1,6 @@
-"""The whole window by keyboard alone and by game controller alone: every
-choice changed both ways (arrows and its menu), a profile made, a link opened,
-the game started; the focus frame shown only to those who use it. The pad is
-a stand-in XInput under Wine, a virtual evdev device on Linux where the
-machine offers uinput."""
+"""The whole window by keyboard alone and by game controller alone: every choice changed both ways
+(arrows and its menu), a profile made, a link opened, the game started; the focus frame shown only
+to those who use it. The pad: a stand-in XInput under Wine, a uinput device on Linux."""
 
 import time
 
@@ -11,35 +9,28 @@ import pads
 
 PROFILES = ["Anna", "Bob"]
 CONFIG = "name Anna\r\nresolution 1\r\nlangage 1\r\nvolume 4\r\n"
-MAIL = "xdg-email mailto:contact@tarvelline.example?subject=TarvellinePC"
-WEBSITE = "xdg-open https://www.tarvelline.example/"
 ITALIAN_TITLE = "Inserisci il tuo nome (massimo 31 caratteri)"
-FRENCH_TITLE = "Entrez votre nom (31 caractères max.)"
 
 
 class ControlsTest(gui.LauncherTestCase):
-
-    def launch(self, install, title=gui.MAIN_TITLE, env=None):
-        return self.start(install, title=title, env=dict(install.link_openers(), **(env or {})))
 
     def saved(self, install, launcher):
         self.assertEqual(launcher.wait_exit(), 0, launcher.stderr())
         return install.launch_settings("name", "resolution", "langage", "volume")
 
-    # No frame until a key moves the focus; Tab shows it, a click hides it.
-    # Arrows step each choice and its menu picks; a profile is made in the
-    # dialog (Tab reaches OK and CANCEL); Return and Space open links; the
-    # game starts with every pick.
+    # No frame until a key moves the focus; Tab shows it, a click hides it. Arrows step each choice
+    # and its menu picks; a profile is made in the dialog (Tab reaches OK and CANCEL); Return and
+    # Space open links; the game starts with every pick.
     def test_keyboard_alone(self):
         install = self.installation(profiles=PROFILES, config=CONFIG)
-        launcher, window = self.launch(install)
-        plain = window.pixels((0, 0, 480, 248))
+        launcher, window = self.start(install, env=install.link_openers())
+        plain = window.pixels()
         window.key("Tab")  # Start Game -> MAIL
-        self.assertNotEqual(window.pixels((0, 0, 480, 248)), plain)
+        self.assertNotEqual(window.pixels(), plain)
         window.key("Return")
-        self.assertEqual(install.opened(1), [MAIL])
+        self.assertEqual(install.opened(1), [gui.MAIL])
         window.click((0, 0, 168, 248))  # the picture: nothing but the frame hides
-        self.assertEqual(window.pixels((0, 0, 480, 248)), plain)
+        self.assertEqual(window.pixels(), plain)
         window.key("Up", "Up", "Up", "Up", "Up",          # MAIL -> Start ... -> mode
                    "Right", "Right", "Left",              # mode 2
                    "space", "Down", "Down", "Return",     # its menu: mode 4
@@ -55,13 +46,24 @@ class ControlsTest(gui.LauncherTestCase):
             gui.wait_until(lambda: not self.display.viewable(ITALIAN_TITLE), what="no dialog")
             window.key("Tab")  # back to the volume choice
         window.key("Down", "Right", "Right", "space")  # Start Game, MAIL, WEBSITE
-        self.assertEqual(install.opened(2), [MAIL, WEBSITE])
+        self.assertEqual(install.opened(2), [gui.MAIL, gui.WEBSITE])
         window.key("Left", "Left", "Return")  # Start Game
         self.assertEqual(self.saved(install, launcher), ("Cleo", "4", "4", "2"))
 
-    def pad(self, install):
-        """A pad for this system, plugged in: the stand-in XInput under Wine,
-        a uinput device on Linux; and the launcher's environment for it."""
+    def use(self, pad, *inputs):  # button taps and D-pad presses ("up"), one at a time
+        for name in inputs:
+            if name in pad.BUTTONS:
+                pad.tap(name), time.sleep(0.3)
+            else:
+                pad.dpad(name), time.sleep(0.15), pad.dpad(None), time.sleep(0.15)
+
+    # A pad connected at the first start: the dialog suggests a name, which A confirms. Then the
+    # pad alone: the D-pad and the stick move the focus and step the choices, a held direction
+    # repeats, A opens a menu and picks, B closes it unchanged and cancels the dialog; opened by the
+    # pad, the dialog suggests a name in the window's language, which A makes; A opens a link;
+    # pulled out, the pad leaves nothing held; plugged in again it works; Start starts the game.
+    def test_controller_alone(self):
+        install = self.installation()
         if gui.WINE:
             pad = pads.StandInPad(install.path)
             env = pad.install()
@@ -72,60 +74,29 @@ class ControlsTest(gui.LauncherTestCase):
             self.skipTest("this machine offers no /dev/uinput")
         pad.connect()
         self.addCleanup(pad.unplug)
-        return pad, env
-
-    def move(self, pad, *directions):  # D-pad presses, one at a time
-        for direction in directions:
-            pad.dpad(direction)
-            time.sleep(0.15)
-            pad.dpad(None)
-            time.sleep(0.15)
-
-    def tap(self, pad, *buttons):
-        for button in buttons:
-            pad.tap(button)
-            time.sleep(0.3)
-
-    # A pad connected at the first start: the dialog suggests a name, which A
-    # confirms. Then the pad alone: the D-pad and the stick move the focus and
-    # step the choices, a held direction repeats, A opens a menu and picks, B
-    # closes it unchanged and cancels the dialog; opened by the pad, the dialog
-    # suggests a name in the window's language, which A makes; A opens a link;
-    # pulled out, the pad leaves nothing held; plugged in again it works;
-    # Start starts the game.
-    def test_controller_alone(self):
-        install = self.installation()
-        pad, env = self.pad(install)
-        launcher, dialog = self.launch(install, title=gui.DIALOG_TITLE, env=env)
+        env = dict(install.link_openers(), **env)
+        launcher, dialog = self.start(install, title=gui.DIALOG_TITLE, env=env)
         time.sleep(1)  # the launcher looks for pads once the dialog is drawn
-        self.tap(pad, "A")
-        window = launcher.wait_for_window()
-        self.move(pad, "up", "up", "up")                 # volume, profile, language
+        self.use(pad, "A")
+        launcher.wait_for_window()
+        self.use(pad, "up", "up", "up")                  # volume, profile, language
         pad.stick(0, 1), time.sleep(0.15), pad.stick(0, 0), time.sleep(0.15)  # mode
-        self.tap(pad, "A")                               # its menu
-        self.move(pad, "down")
-        self.tap(pad, "A")                               # mode 2
-        self.move(pad, "down", "right")                  # language: French
-        self.tap(pad, "A")
-        self.move(pad, "down")
-        self.tap(pad, "B")                               # menu closed, still French
-        self.move(pad, "down")
+        self.use(pad, "A", "down", "A")                  # its menu: mode 2
+        self.use(pad, "down", "right")                   # language: French
+        self.use(pad, "A", "down", "B", "down")          # its menu closed, still French; profile
         for button in ("B", "A"):  # cancelled; made, as its suggested name "Joueur 1"
-            self.tap(pad, "A")                           # the profile menu
-            self.move(pad, "down")
-            self.tap(pad, "A")                           # the new-profile dialog
-            launcher.wait_for_window(FRENCH_TITLE)
-            self.tap(pad, button)
-            gui.wait_until(lambda: not self.display.viewable(FRENCH_TITLE), what="no dialog")
-        self.move(pad, "down")                           # volume 4
+            self.use(pad, "A", "down", "A")              # its menu: the new-profile dialog
+            launcher.wait_for_window(gui.FRENCH_TITLE)
+            self.use(pad, button)
+            gui.wait_until(lambda: not self.display.viewable(gui.FRENCH_TITLE), what="no dialog")
+        self.use(pad, "down")                            # volume 4
         pad.dpad("left"), time.sleep(1.2), pad.dpad(None)  # held: 0, and no further
         pad.dpad("right"), time.sleep(0.2)
         pad.unplug()                                     # after one step: 1
         time.sleep(1.5)
         pad.connect()
         time.sleep(2.5)                                  # found again within 2 s
-        self.move(pad, "down", "right")                  # Start Game, MAIL
-        self.tap(pad, "A")
-        self.assertEqual(install.opened(1), [MAIL])
-        self.tap(pad, "Start")
+        self.use(pad, "down", "right", "A")              # Start Game, MAIL opened
+        self.assertEqual(install.opened(1), [gui.MAIL])
+        self.use(pad, "Start")
         self.assertEqual(self.saved(install, launcher), ("Joueur 1", "2", "2", "1"))

@@ -1,10 +1,7 @@
-"""Start Game in the real launcher: the settings the game finds, where it
-runs, the console lines, and how the launcher ends."""
+"""Start Game in the real launcher: the settings the game finds, where it runs, the console lines,
+and how the launcher ends."""
 
-import os
-import shutil
-import tempfile
-import time
+import os, shutil, tempfile, time
 from pathlib import Path
 
 import launcher_gui as gui
@@ -26,8 +23,7 @@ class HandOffTest(gui.LauncherTestCase):
             time.sleep(0.5)
             self.assertEqual(set(self.display.top_level_windows()), windows, "a menu opened")
 
-    # While the game runs the window is drawn again when uncovered, and answers
-    # no click and no close request.
+    # While the game runs, the window is drawn again when uncovered and answers no click or close.
     def test_round_trip_with_a_stand_in_game(self):
         install = self.installation(profiles=["Bob"], game_settings=GAME_SETTINGS)
         install.write("hold", "")
@@ -39,17 +35,17 @@ class HandOffTest(gui.LauncherTestCase):
         time.sleep(0.5)
         self.assertNotEqual(window.pixels(gui.START_BUTTON), idle_button, "no loading text")
         self.assertTrue(gui.WINE or window.matches("loading_button.png", gui.START_BUTTON))
-        loading = window.pixels((0, 0, 480, 248))
+        loading = window.pixels()
         for command in ("windowunmap", "windowmap"):  # all of it to be drawn again
             self.display.run("xdotool", command, "--sync", str(window.id))
-        gui.wait_until(lambda: window.pixels((0, 0, 480, 248)) == loading, what="the repaint")
+        gui.wait_until(lambda: window.pixels() == loading, what="the repaint")
         self.assert_clicks_open_nothing(window)
         window.key("Return")  # as a click, nothing while the game runs
         window.close_box()
         time.sleep(0.3)
         self.assertIsNone(launcher.process.poll(), "ended before the game")
         self.assertNotIn("Closing...", launcher.stdout())
-        os.remove(install.file("hold"))
+        install.file("hold").unlink()
         self.assertEqual(launcher.wait_exit(), 0, "the game's own status must not count")
         lines = launcher.stdout().splitlines()
         self.assertEqual(lines[lines.index("Starting Game"):], [
@@ -57,9 +53,8 @@ class HandOffTest(gui.LauncherTestCase):
         self.assertEqual(install.read("Data/config_launch.ini"), LAUNCH)
         self.assertEqual(install.read("game_saw_config.ini"), LAUNCH + GAME_SETTINGS)
 
-    # The reason stays on the button until the player closes the window: with
-    # the game back in its place, neither a click nor Enter starts it then. A
-    # 1.exe found on PATH is not the game.
+    # The reason stays on the button until the player closes the window: with the game back in its
+    # place, neither a click nor Enter starts it then. A 1.exe found on PATH is not the game.
     def test_missing_game_is_told_and_ends_with_a_failure_status(self):
         install = self.installation(profiles=["Bob"])
         os.renames(install.file("1.exe"), install.file("bin/1.exe"))
@@ -81,9 +76,8 @@ class HandOffTest(gui.LauncherTestCase):
         window.key("Escape")
         self.assertEqual(launcher.wait_exit(), 1)
 
-    # Each damage in turn: the launcher ends within seconds of Start Game,
-    # config.ini holds this start's settings or stays as it was, the reason is
-    # told, and nothing outside Data changes.
+    # Each damage in turn: the launcher ends within seconds of Start Game, config.ini holds this
+    # start's settings or stays as it was, the reason is told, and nothing outside Data changes.
     def test_damaged_installations_never_hang_write_through_links_or_join_stale_settings(self):
         outside = Path(tempfile.mkdtemp(prefix="launcher-outside-"))
         self.addCleanup(shutil.rmtree, outside, True)
@@ -92,30 +86,25 @@ class HandOffTest(gui.LauncherTestCase):
         link = lambda path, to: lambda install: os.symlink(to, install.cleared(path))
         directory = lambda path: lambda install: install.cleared(path) and install.write(
             path + "/keep", "")
-        game_settings = lambda size: lambda install: install.write("Data/config_game.ini",
-                                                                   bytes(size))
+        big = lambda size: lambda install: install.write("Data/config_game.ini", bytes(size))
         joined, old = LAUNCH + GAME_SETTINGS, OLD_CONFIG
         cases = [  # damage (gives the launcher's preexec_fn), config.ini afterwards, told
             (directory("Data/config_launch.ini"), joined, "Cannot write Data/config_launch.ini"),
             (directory("Data/config_game.ini"), old, "Is a directory"),
-            (game_settings(2 << 20), old, "larger than"),
-        ]
-        # Links under Wine too, which follows them in its file calls.
-        cases += [
+            (big(2 << 20), old, "larger than"),
+            # Links under Wine too, which follows them in its file calls.
             (link("Data/config_game.ini", "/dev/zero"), old, "not a regular file"),
             (link("Data/config.ini.new", outside / "target.ini"), joined, ""),
             (link("Data/config_launch.ini", outside / "target.ini"), joined, ""),
             (link("Data/config_launch.ini", outside / "created.ini"), joined, ""),
         ]
-        # Windows has no FIFOs in its file system, and a full disk is made
-        # with Linux's limits.
+        # Windows has no FIFOs in its file system, and a full disk is made with Linux's limits.
         cases += [] if gui.WINE else [
             (fifo("Data/config.ini"), joined, ""),
             (fifo("Data/Profils/X.bin"), joined.replace(b"Bob", b"X"), "not a regular file"),
             (fifo("Data/config_game.ini"), old, "not a regular file"),
             (fifo("Data/config_launch.ini"), joined, ""),
-            (lambda install: game_settings(8192)(install) or gui.full_disk, old,
-             gui.FULL_DISK_ERROR),
+            (lambda install: big(8192)(install) or gui.full_disk, old, gui.FULL_DISK_ERROR),
         ]
         for number, (damage, config, told) in enumerate(cases):
             with self.subTest(case=number, told=told):
@@ -142,28 +131,24 @@ class HandOffTest(gui.LauncherTestCase):
                 self.assertEqual(temporaries(), left)
                 launcher.stop()
 
-    # Settings that cannot be saved hold the game: the second click of a
-    # double-click, or Return held down (its auto-repeat), does not start it
-    # with the old ones; a new press once the warning was read does.
+    # Settings that cannot be saved hold the game: a double-click's second click, or Return's
+    # auto-repeat, does not start it with the old ones; a new press once the warning was read does.
     def test_a_double_click_or_a_held_key_does_not_skip_the_warning(self):
-        for first_press in ("double-click", "held Return"):
-            with self.subTest(first_press):
+        for key in (None, "Return"):  # the first press: a double-click, or the key held down
+            with self.subTest(key=key):
                 install = self.installation(profiles=["Bob"], config=OLD_CONFIG,
                                             game_settings=bytes(2 << 20))
                 launcher, window = self.start(install)
-                if first_press == "double-click":
-                    window.click(gui.START_BUTTON, clicks=2)
-                else:
-                    window.key("Return", command="keydown")
+                if key:
+                    window.key(key, command="keydown")
                     time.sleep(1.5)  # Xvfb repeats a key held for 660 ms
-                    window.key("Return", command="keyup")
+                    window.key(key, command="keyup")
+                else:
+                    window.click(gui.START_BUTTON, clicks=2)
                 time.sleep(gui.READING_SECONDS)
                 self.assertEqual(launcher.stdout().count("Starting Game"), 1, launcher.stdout())
                 self.assertIsNone(launcher.process.poll())
                 self.assertFalse(install.file("game_started.txt").exists())
-                # Released, the key counts again.
-                window.key("Return") if first_press == "held Return" else \
-                    window.click(gui.START_BUTTON)
-                self.assertEqual(launcher.wait_exit(), 0, launcher.stderr())
+                self.start_game(launcher, window, key)  # released, the key counts again
                 self.assertTrue(install.file("game_started.txt").exists())
                 self.assertEqual(launcher.stdout().count("Starting Game"), 2)

@@ -1,8 +1,6 @@
-"""--play: the game started at once with the saved profile and settings, no
-window shown; the window when there is nothing to start with, or to say why
-the game did not start."""
+"""--play: the game started at once with the saved profile and settings, no window shown; the
+window when there is nothing to start with, or to say why the game did not start."""
 
-import os
 import time
 
 import launcher_gui as gui
@@ -12,24 +10,18 @@ SAVED = "name Bob\r\nresolution 3\r\nlangage 2\r\nvolume 0\r\n"
 
 class PlayTest(gui.LauncherTestCase):
 
-    def play(self, install, title=None, args=()):
-        """The launcher started with --play; and the window titled `title` it shows."""
-        launcher = gui.Launcher(self.display, install, ["--play", *args])
-        self.addCleanup(launcher.stop)
-        return launcher, title and launcher.wait_for_window(title)
-
-    # The same console lines, files and exit status as a press of Start Game,
-    # and no window mapped while the game runs; toolkit switches pass by.
+    # The same console lines, files and exit status as a press of Start Game, and no window mapped
+    # while the game runs; toolkit switches pass by.
     def test_the_saved_profile_starts_without_a_window(self):
         install = self.installation(profiles=["Anna", "Bob"], config=SAVED,
                                     game_settings="shadows 2\r\n")
         install.write("hold", "")
-        launcher, _ = self.play(install, args=["-scheme", "plastic"])
+        launcher, _ = self.start(install, ["--play", "-scheme", "plastic"], title=None)
         gui.wait_until(lambda: install.file("game_started.txt").exists(), what="the game")
         time.sleep(0.5)
         self.assertEqual(self.display.run("xdotool", "search", "--onlyvisible", "--name", ".",
                                           check=False), "")
-        os.remove(install.file("hold"))
+        install.file("hold").unlink()
         self.assertEqual(launcher.wait_exit(), 0, launcher.stderr())
         self.assertEqual(launcher.stdout().splitlines(), [
             "Program start", "Starting Game", "Loading game. Please wait...", "game running",
@@ -38,8 +30,7 @@ class PlayTest(gui.LauncherTestCase):
                          b"name Bob\r\nresolution 3\r\nfullscreen 0\r\nscreenx 1365\r\n"
                          b"screeny 768\r\nlangage 2\r\nvolume 0\r\n\r\nshadows 2\r\n")
 
-    # Nothing to start with: the window (or the first-profile dialog), as
-    # without the switch, and nothing started.
+    # Nothing to start with: the window (or first-profile dialog) as without --play; nothing starts.
     def test_without_a_listed_saved_profile_the_window_opens(self):
         cases = [  # config.ini, profiles, the window shown
             (None, ["Bob"], gui.MAIN_TITLE), ("resolution 3\r\n", ["Bob"], gui.MAIN_TITLE),
@@ -47,32 +38,29 @@ class PlayTest(gui.LauncherTestCase):
         for config, profiles, title in cases:
             with self.subTest(config=config, profiles=profiles):
                 install = self.installation(profiles=profiles, config=config)
-                launcher, window = self.play(install, title)
+                launcher, window = self.start(install, ["--play"], title)
                 if title == gui.DIALOG_TITLE:  # Escape cancels it; the window follows
                     window.key("Escape")
                     window = launcher.wait_for_window()
                 time.sleep(0.3)
                 self.assertNotIn("Starting Game", launcher.stdout())
-                self.assert_escape_ends_writing_nothing(install, launcher, window)
+                self.assert_ends_writing_nothing(install, launcher, window)
                 launcher.stop()
 
-    # A start held or failed opens the window in the state that says so: the
-    # settings not saved (a press once it was read starts the game anyway),
-    # the game that could not start (closing ends with status 1).
+    # A held or failed start opens the window saying so: settings not saved (a press once that was
+    # read starts the game anyway), a game that could not start (closing ends with status 1).
     def test_a_held_or_failed_start_opens_the_window_saying_why(self):
         install = self.installation(profiles=["Bob"], config=SAVED, game_settings=bytes(2 << 20))
-        launcher, window = self.play(install, gui.MAIN_TITLE)
+        launcher, window = self.start(install, ["--play"])
         self.assertIn("larger than", launcher.stderr())
-        self.assertTrue(gui.WINE or window.matches("play_settings_not_saved.png",
-                                                   gui.START_BUTTON))
+        self.assertTrue(gui.WINE or window.matches("play_settings_not_saved.png", gui.START_BUTTON))
         self.assertFalse(install.file("game_started.txt").exists())
         time.sleep(gui.READING_SECONDS)
-        window.key("Return")
-        self.assertEqual(launcher.wait_exit(), 0, launcher.stderr())
+        self.start_game(launcher, window, "Return")
         self.assertTrue(install.file("game_started.txt").exists())
         install = self.installation(profiles=["Bob"], config=SAVED)
-        os.remove(install.file("1.exe"))
-        launcher, window = self.play(install, gui.MAIN_TITLE)
+        install.file("1.exe").unlink()
+        launcher, window = self.start(install, ["--play"])
         self.assertIn("1.exe", launcher.stderr())
         window.key("Escape")
         self.assertEqual(launcher.wait_exit(), 1)

@@ -1,19 +1,16 @@
-"""Profiles in the real launcher: the first-profile dialog at start-up, a
-profile created from the profile choice, refused names."""
+"""Profiles in the real launcher: the first-profile dialog at start-up, a profile created from
+the profile choice, refused names."""
 
-import os
-import subprocess
-import time
+import os, time
 
 import launcher_gui as gui
 
 HINT = (16, 75, 268, 13)  # the dialog's hint line
 OK, CANCEL = (32, 88, 100, 25), (168, 88, 100, 25)
-FRENCH_TITLE = "Entrez votre nom (31 caractères max.)"
+LINE = (168, 118, 312, 24)  # the progress line, between the profile and volume choices
 
 
-def fresh_record(name, tag):
-    """A new player's record, with the tag letters the launcher drew."""
+def fresh_record(name, tag):  # a new player's record, with the tag letters the launcher drew
     record = bytearray(gui.profile_record(name))
     record[33:44] = tag + b"\0\1\0"
     record[48:3008:296] = b"\1" * 10
@@ -36,15 +33,13 @@ class ProfilesTest(gui.LauncherTestCase):
             time.sleep(0.3)
             self.assertTrue(self.display.viewable(gui.DIALOG_TITLE), name)
             self.assertEqual(install.snapshot(), before, name)
-        self.assertTrue(gui.WINE or dialog.matches("refused_name_dialog.png"),
-                        "the dialog differs from refused_name_dialog.png (X11)")
+        self.assertTrue(gui.WINE or dialog.matches("refused_name_dialog.png"), "refused names")
         self.assertFalse(self.display.viewable(gui.MAIN_TITLE), "shown before the dialog ended")
         dialog.click(CANCEL)
         window = launcher.wait_for_window()
-        # From the choice, with no profile listed too: a name makes or selects
-        # one; on Windows also a name of the same file in another letter case.
-        # Either Enter key confirms it, with the mouse over the main window
-        # (where the toolkit offers keys first), and never starts the game.
+        # From the choice, with no profile listed too: a name makes or selects one; on Windows also
+        # a name of the same file in another letter case. Either Enter key confirms it, with the
+        # mouse over the main window (where the toolkit offers keys first), never starting the game.
         x, y, _, _ = window.geometry()
         for name, item, selected, key in (("Anna", 0, 0, "Return"), ("Bert", 1, 1, "KP_Enter"),
                                           ("anna", 2, 0 if gui.WINE else 2, "Return"),
@@ -58,9 +53,8 @@ class ProfilesTest(gui.LauncherTestCase):
             self.assertEqual(window.selected("profile"), selected, name)
         self.assertNotIn("Starting Game", launcher.stdout())
         self.assertTrue(gui.WINE or window.menu_matches("profile", "added_profile_items.png"))
-        self.assertTrue(gui.WINE or window.matches("added_profile_line.png", (168, 118, 312, 24)))
-        window.key("KP_Enter")
-        self.assertEqual(launcher.wait_exit(), 0, launcher.stderr())
+        self.assertTrue(gui.WINE or window.matches("added_profile_line.png", LINE))
+        self.start_game(launcher, window, "KP_Enter")
         self.assertTrue(install.read("Data/config.ini").startswith(b"name Anna\r\n"))
         self.assertEqual(sorted(os.listdir(install.file("Data/Profils"))),
                          ["Anna.bin", "Bert.bin"] + ["anna.bin"] * (not gui.WINE))
@@ -68,15 +62,13 @@ class ProfilesTest(gui.LauncherTestCase):
         self.assertEqual(install.read("Data/Profils/Anna.bin"), fresh_record("Anna", b"ANETNLIV"))
         self.assertEqual(install.read("Data/Profils/Bert.bin"), fresh_record("Bert", b"TREUQMHA"))
 
-    # The line's text is wider and taller than its box: a pick must draw the
-    # longer line whole and leave no pixel of it behind. A dialog picked again
-    # comes to the front; cancelled, it leaves the current profile and its line.
+    # The line's text is wider and taller than its box: a pick draws the longer one whole and leaves
+    # no pixel behind. A dialog picked again comes forward; cancelled, it keeps profile and line.
     def test_progress_line_follows_the_current_profile(self):
         install = self.installation(config="name Bob\r\n", profiles=["Cleo"])
         install.write("Data/Profils/Bob.bin", gui.profile_record("Bob", levels=64, challenges=25))
-        line_area = (168, 118, 312, 24)  # between the profile and volume choices
         launcher, window = self.start(install)
-        bob = window.pixels(line_area)
+        bob = window.pixels(LINE)
         window.pick("profile", 2)
         dialog = launcher.wait_for_window(gui.DIALOG_TITLE)
         drawn = dialog.pixels(CANCEL)
@@ -85,17 +77,16 @@ class ProfilesTest(gui.LauncherTestCase):
         self.assertEqual(dialog.pixels(CANCEL), drawn)
         window.pick("mode", 2)
         dialog.click(CANCEL)
-        gui.wait_until(lambda: window.pixels(line_area) == bob, timeout=3, what="Bob's line")
+        gui.wait_until(lambda: window.pixels(LINE) == bob, timeout=3, what="Bob's line")
         self.assertEqual(window.selected("profile"), 0)  # not the last one listed
-        window.click(gui.START_BUTTON)
-        self.assertEqual(launcher.wait_exit(), 0, launcher.stderr())
+        self.start_game(launcher, window)
         self.assertTrue(install.read("Data/config.ini").startswith(b"name Bob\r\nresolution 3"))
         install.write("Data/config.ini", "name Cleo\r\n")
         launcher, window = self.start(install)
-        cleo = window.pixels(line_area)
+        cleo = window.pixels(LINE)
         for item, line in ((0, bob), (1, cleo)):
             window.pick("profile", item)
-            gui.wait_until(lambda: window.pixels(line_area) == line, timeout=3, what="the line")
+            gui.wait_until(lambda: window.pixels(LINE) == line, timeout=3, what="the line")
         self.assertNotEqual(cleo, bob)
 
     # Typed, or made by the game, a name beyond ASCII names its file, its
@@ -105,15 +96,14 @@ class ProfilesTest(gui.LauncherTestCase):
         launcher, window = self.start(install)
         window.pick("language", 1)  # the dialog's hint in the player's language
         window.pick("profile", 1)
-        dialog = launcher.wait_for_window(FRENCH_TITLE)
+        dialog = launcher.wait_for_window(gui.FRENCH_TITLE)
         dialog.type("a:b", "Return")
         time.sleep(0.3)
         self.assertTrue(gui.WINE or dialog.matches("french_hint.png", HINT))
         dialog.type("Chloé", "Return")
-        gui.wait_until(lambda: not self.display.viewable(FRENCH_TITLE), what="the dialog to close")
+        gui.wait_until(lambda: not self.display.viewable(gui.FRENCH_TITLE), what="no dialog")
         window.pick("profile", 0)
-        window.click(gui.START_BUTTON)
-        self.assertEqual(launcher.wait_exit(), 0, launcher.stderr())
+        self.start_game(launcher, window)
         self.assertEqual(sorted(os.listdir(install.file("Data/Profils"))), ["Chloé.bin", "Zoë.bin"])
         chloe = "Chloé".encode(gui.CODE_PAGE)
         self.assertEqual(install.read("Data/Profils/Chloé.bin")[:len(chloe) + 1], chloe + b"\0")
@@ -127,16 +117,13 @@ class ProfilesTest(gui.LauncherTestCase):
             self.skipTest("a locale of the Linux C library")
         install = self.installation(profiles=["Zed"])
         install.write("Data/Profils/iris.BIN", gui.profile_record("iris"))
-        locales = str(install.path)  # the temporary LOCPATH
-        subprocess.run(("localedef -i tr_TR -f UTF-8 %s/tr_TR.UTF-8" % locales).split(), check=True)
-        launcher, window = self.start(install, env={"LOCPATH": locales, "LC_ALL": "tr_TR.UTF-8"})
-        window.click(gui.START_BUTTON)
-        self.assertEqual(launcher.wait_exit(), 0, launcher.stderr())
+        locales = {"LOCPATH": self.locale_path("tr_TR"), "LC_ALL": "tr_TR.UTF-8"}
+        launcher, window = self.start(install, env=locales)
+        self.start_game(launcher, window)
         self.assertTrue(install.read("Data/config.ini").startswith(b"name iris\r\n"))
 
-    # A profile whose file cannot be written is not listed: the dialog stays
-    # with the reason under the name (drawn whole over an earlier hint), and
-    # nothing is left on disk.
+    # A profile whose file cannot be written is not listed: the dialog stays with the reason under
+    # the name (drawn whole over an earlier hint), and nothing is left on disk.
     def test_full_disk_then_cancel_leave_no_profile_and_the_window_shows(self):
         install = self.installation()
         before = install.snapshot()
@@ -157,4 +144,4 @@ class ProfilesTest(gui.LauncherTestCase):
         dialog.close_box()  # as its cancel button
         window = launcher.wait_for_window()
         self.assertEqual(window.selected("profile"), -1)
-        self.assert_escape_ends_writing_nothing(install, launcher, window)
+        self.assert_ends_writing_nothing(install, launcher, window)

@@ -34,8 +34,7 @@ class ScaledDesktopTest(gui.LauncherTestCase):
         gui.wait_until(lambda: "larger than" in launcher.stderr(), what="the reason")
         self.assert_text_inside(window, gui.START_BUTTON, 64)
         time.sleep(gui.READING_SECONDS)  # a press counts once the warning was read
-        window.click(gui.START_BUTTON)
-        self.assertEqual(launcher.wait_exit(), 0, launcher.stderr())
+        self.start_game(launcher, window)
         self.assertIn(b"screenx 1366\r\nscreeny 768\r\nlangage 2\r\nvolume 4",  # physical
                       install.read("Data/config_launch.ini"))
 

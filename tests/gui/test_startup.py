@@ -1,12 +1,8 @@
-"""Start-up and closing of the real launcher on the demo installation that
-./run.sh lays out (tools/make_demo.py): first line, the window as the
-README's screenshot shows it, its frame, its links, the scan's warnings, the
-toolkit's switches and the demo game started for the current profile."""
+"""Start-up and closing of the real launcher on the demo installation that ./run.sh lays out
+(tools/make_demo.py): first line, the window as the README's screenshot shows it, its frame and
+links, the scan's warnings, the toolkit's switches, the demo game started for the profile shown."""
 
-import os
-import re
-import subprocess
-import sys
+import re, subprocess, sys
 from pathlib import Path
 
 import launcher_gui as gui
@@ -17,8 +13,8 @@ ROOT = Path(__file__).resolve().parents[2]
 class StartupTest(gui.LauncherTestCase):
 
     def make_demo(self, install, game=gui.DEMO_GAME_BINARY):
-        return subprocess.run([sys.executable, str(ROOT / "tools" / "make_demo.py"), "--out",
-                               str(install.path), "--game", str(game)], capture_output=True).returncode
+        return subprocess.run([sys.executable, ROOT / "tools" / "make_demo.py", "--out",
+                               install.path, "--game", game], capture_output=True).returncode
 
     # A second layout keeps the player's saves and settings.
     def test_demo_shown_as_the_screenshot_played_and_laid_out_again(self):
@@ -55,8 +51,7 @@ class StartupTest(gui.LauncherTestCase):
         self.assertEqual(window.geometry(), ((1366 - 480) // 2, (768 - 248) // 2, 480, 248))
         self.assertRegex(window.property("WM_NORMAL_HINTS"),
                          "minimum size: 480 by 248\n.*maximum size: 480 by 248")
-        # A normal frame with a close box: no override-redirect, no Motif
-        # hints asking for no decorations.
+        # A normal frame with a close box: no override-redirect, no Motif hints for no decorations.
         self.assertIn("Override Redirect State: no",
                       self.display.run("xwininfo", "-id", str(window.id)))
         self.assertIn("WM_DELETE_WINDOW", window.property("WM_PROTOCOLS"))
@@ -76,40 +71,32 @@ class StartupTest(gui.LauncherTestCase):
         self.assertEqual(install.read("Data/config.ini"), b"name Bob\r\n")
         self.assertNotEqual(self.make_demo(install, install.file("no-such-game")), 0)
 
-    # Each link hands its target to the desktop's opener found on PATH. The
-    # stand-in openers stay alive as a browser would, so waiting for one
-    # would be caught. The scan warns of each profile past the tenth; names
-    # that the settings' "name" line could not carry and the score file (in
-    # any case) are not counted; the saved name, listed nowhere, is looked for
-    # among all ten. Console lines are out when printed, not when the
-    # launcher ends.
+    # Each link hands its target to the opener on PATH; the stand-ins stay alive as a browser
+    # would, so waiting for one would be caught. The scan warns of each profile past the tenth, not
+    # counting names the "name" line could not carry or the score file (in any case); the saved
+    # name, listed nowhere, is looked for among all ten. Console lines are out when printed.
     def test_scan_warnings_links_toolkit_switches_and_the_close_box(self):
         names = ["Player%02d" % i for i in range(12)] + ["sCORES", " Lead", "Tab\t"]
         install = self.installation(config="name Nobody\r\n", game_settings="gamma 100\r\n",
                                     profiles=names)
         install.write("gate", "")
-        self.addCleanup(os.remove, install.file("gate"))
+        self.addCleanup(install.file("gate").unlink)
         launcher, window = self.start(install, env=install.link_openers())
         self.assertEqual(launcher.stdout().splitlines(),
                          ["Program start"] + ["Warning max profile number reached (10)"] * 2)
-        plain = window.pixels((0, 0, 480, 248))
+        plain = window.pixels()
         for count, link in enumerate(["mail", "website", "us_shop", "europe_shop", "website"], 1):
             window.click(gui.LINKS[link])
             install.opened(count)
-        website = "xdg-open https://www.tarvelline.example/"
         shop = "xdg-open https://www.korvanex.example/%s/plumbox/games/tarvelline"
-        self.assertEqual(install.opened(5), [
-            "xdg-email mailto:contact@tarvelline.example?subject=TarvellinePC", website,
-            shop % "us", shop % "eu", website])
-        self.assert_escape_ends_writing_nothing(install, launcher, window)
-        # The screen is measured before the toolkit opens the display: -display
-        # must count all the same. Windows has no displays to name.
+        self.assertEqual(install.opened(5),
+                         [gui.MAIL, gui.WEBSITE, shop % "us", shop % "eu", gui.WEBSITE])
+        self.assert_ends_writing_nothing(install, launcher, window)
+        # The screen is measured before the toolkit opens the display: -display must count all the
+        # same. Windows has no displays to name.
         display = [] if gui.WINE else ["-display", self.display.name]
         launcher, window = self.start(install, display + ["-scheme", "plastic"],
                                       env=None if gui.WINE else {"DISPLAY": ""})
         self.assertEqual(window.geometry()[2:], (480, 248))
-        self.assertNotEqual(window.pixels((0, 0, 480, 248)), plain)
-        before = install.snapshot()
-        window.close_box()
-        self.assertEqual(launcher.wait_exit(), 0, launcher.stderr())
-        self.assertEqual(install.snapshot(), before)
+        self.assertNotEqual(window.pixels(), plain)
+        self.assert_ends_writing_nothing(install, launcher, window, close_box=True)
