@@ -14,22 +14,17 @@ Usage: tools/review_windows.py [--scales 1,1.25,2] [--languages 1,2,3,4,5,6]
                                [--keys Tab,Up] [--out build/review.png] [--build build]
 """
 
-import argparse
-import os
-import subprocess
-import sys
-import tempfile
-import time
+import argparse, subprocess, sys, tempfile, time
 from pathlib import Path
 
 import make_demo
+from x11_session import Display, Window, wait_until
 
-TITLE = "^Tarvelline \\(v1\\.0 Sept09\\)$"
+TITLE = "Tarvelline (v1.0 Sept09)"
 
 
-def run(*args, env=None, **kwargs):
-    return subprocess.run(args, env=env, check=True, capture_output=True, text=True,
-                          timeout=60, **kwargs).stdout
+def run(*args):
+    return subprocess.run(args, check=True, capture_output=True, text=True, timeout=60).stdout
 
 
 def installation(root, build, language):
@@ -45,28 +40,20 @@ def installation(root, build, language):
 
 def shot(root, build, scale, keys, out):
     """One window at `scale`, after `keys`, written to `out`."""
-    read_end, write_end = os.pipe()
-    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1920x1080x24",
-                             "-nolisten", "tcp"], pass_fds=(write_end,),
-                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    os.close(write_end)
-    with os.fdopen(read_end) as pipe:
-        env = dict(os.environ, DISPLAY=":" + pipe.readline().strip(), LC_ALL="C.UTF-8",
-                   GAMELAUNCHER_SCALE=str(scale))
+    display = Display(size="1920x1080")
+    env = dict(display.env, LC_ALL="C.UTF-8", GAMELAUNCHER_SCALE=str(scale))
     launcher = subprocess.Popen([str(build / "GameLauncher/GameLauncher")], cwd=root, env=env,
                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
     try:
-        window = run("xdotool", "search", "--sync", "--onlyvisible", "--name", TITLE,
-                     env=env).split()[0]
+        window = Window(display, wait_until(lambda: display.viewable(TITLE), what="the window"))
         time.sleep(0.5)  # the first expose drawn
         if keys:
-            run("xdotool", "windowfocus", "--sync", window, env=env)
-            run("xdotool", "key", "--delay", "100", *keys, env=env)
+            window.key(*keys)
             time.sleep(0.3)
-        run("import", "-window", window, "-depth", "8", str(out), env=env)
+        display.pixels(window.area(), str(out))
     finally:
         launcher.kill()
-        xvfb.kill()
+        display.process.kill()
 
 
 def main():
