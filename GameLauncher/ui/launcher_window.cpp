@@ -100,10 +100,14 @@ Fl_Button* addButton(int x, int y, int w, int h, const char* label) {
 
 // The links read as one line. Each label is centred in its box as at 96 dpi,
 // unless that brings it within 2 pixels (at 96 dpi) of the one before, or
-// the focus frame around it within 2 pixels of the window's edge: at some scales the link font, rounded to whole sizes,
-// grows faster than the boxes. Then the line is laid out again from the
-// labels' widths, a space between them, centred where the boxes are.
+// the focus frame around it within 2 pixels of the window's edge: at some
+// scales the link font, rounded to whole sizes, grows faster than the boxes.
+// Then the line is laid out again from the labels' widths, a space between
+// them, centred where the boxes are. At 96 dpi the boxes are made for the
+// labels, and measuring them would open their font before the window is
+// drawn, which costs start-up a tenth of a megabyte of memory.
 void placeLinks() {
+    if (uiScale == 1) return;
     fl_font(FL_HELVETICA, scaled(LINK_LABEL_SIZE));
     // At the window's edges, room for the focus frame too.
     const int margin = scaled(2), edge = margin + focusFrameThickness();
