@@ -98,44 +98,20 @@ Fl_Button* addButton(int x, int y, int w, int h, const char* label) {
     return fl_add_button(FL_NORMAL_BUTTON, box.x, box.y, box.w, box.h, label);
 }
 
-// The links read as one line. Each label is centred in its box as at 96 dpi,
-// unless that brings it within 2 pixels (at 96 dpi) of the one before, or
-// the focus frame around it within 2 pixels of the window's edge: at some
-// scales the link font, rounded to whole sizes, grows faster than the boxes.
-// Then the line is laid out again from the labels' widths, a space between
-// them, centred where the boxes are. At 96 dpi the boxes are made for the
-// labels, and measuring them would open their font before the window is
-// drawn, which costs start-up a tenth of a megabyte of memory.
-void placeLinks() {
-    if (uiScale == 1) return;
-    fl_font(FL_HELVETICA, scaled(LINK_LABEL_SIZE));
-    // At the window's edges, room for the focus frame too.
-    const int margin = scaled(2), edge = margin + focusFrameThickness();
-    const int space = static_cast<int>(fl_width(' '));
-    int widths[std::size(LINKS)];
-    int lineW = -space, right = 0;
-    bool crowded = false;
-    for (size_t i = 0; i < std::size(LINKS); ++i) {
-        const Fl_Button* link = *LINKS[i].handle;
-        int h = 0;
-        widths[i] = 0;
-        fl_measure(link->label(), widths[i], h, 0);
-        lineW += widths[i] + space;
-        const int left = link->x() + (link->w() - widths[i]) / 2;  // as the toolkit centres it
-        crowded |= left < (i ? right + margin : edge);
-        right = left + widths[i];
+// True once the link row has been laid out for the window being built.
+bool linksLaidOut = false;
+
+// A link's button. The first one drawn lays out the row: measuring the
+// labels opens their font, and doing that before the picture is first drawn
+// raises start-up's peak memory by about a tenth of a megabyte.
+class LinkButton : public Fl_Button {
+public:
+    using Fl_Button::Fl_Button;
+    void draw() override {
+        if (!linksLaidOut) layOutLinks();
+        Fl_Button::draw();
     }
-    if (!crowded && right <= mainWindow->w() - edge) return;
-    const Fl_Button* first = *LINKS[0].handle;
-    const Fl_Button* last = *LINKS[std::size(LINKS) - 1].handle;
-    const int centre = (first->x() + last->x() + last->w()) / 2;
-    int x = std::max(edge, std::min(centre - lineW / 2, mainWindow->w() - edge - lineW));
-    for (size_t i = 0; i < std::size(LINKS); ++i) {
-        Fl_Button* link = *LINKS[i].handle;
-        link->resize(x, link->y(), widths[i], link->h());
-        x += widths[i] + space;
-    }
-}
+};
 
 void addChoiceItems() {
     for (const NumberedText& label : modeLabels) modeChoice->add(label.text);
@@ -152,6 +128,7 @@ void addChoiceItems() {
 }  // namespace
 
 void buildLauncherWindow() {
+    linksLaidOut = false;
     mainWindow = fl_bgn_form(FL_NO_BOX, scaled(MAIN_WINDOW_W), scaled(MAIN_WINDOW_H));
     mainWindow->callback(onLauncherWindowClosed, nullptr);
 
@@ -184,13 +161,14 @@ void buildLauncherWindow() {
     progressLabel->labelcolor(GREY);
 
     for (const LinkRow& row : LINKS) {
-        Fl_Button* link = addButton(row.x, LINK_Y, row.w, LINK_H, row.label);
+        const ScaledBox box = scaledBox(row.x, LINK_Y, row.w, LINK_H);
+        auto* link = new LinkButton(box.x, box.y, box.w, box.h, row.label);
+        fl_add_new(FL_NORMAL_BUTTON, link);
         link->labelcolor(DARK_BLUE);
         link->labelsize(scaled(LINK_LABEL_SIZE));
         link->callback(row.callback, nullptr);
         *row.handle = link;
     }
-    placeLinks();
 
     for (const ChoiceRow& row : CHOICES) (*row.handle)->callback(row.callback, nullptr);
 
@@ -209,6 +187,44 @@ void buildLauncherWindow() {
     buildMainWindowFocus();
 
     fl_end_form();
+}
+
+// The links read as one line. Each label stays centred in its box as at
+// 96 dpi, unless that brings it within 2 pixels (at 96 dpi) of the one
+// before, or the focus frame around it within 2 pixels of the window's edge:
+// at some scales the link font, rounded to whole sizes, grows faster than
+// the boxes, and fonts other than the one the boxes were made for (Wine's,
+// for one) are wider. Then the line is laid out again from the labels'
+// widths, a space between them, centred where the boxes are.
+void layOutLinks() {
+    linksLaidOut = true;
+    fl_font(FL_HELVETICA, scaled(LINK_LABEL_SIZE));
+    // At the window's edges, room for the focus frame too.
+    const int margin = scaled(2), edge = margin + focusFrameThickness();
+    const int space = static_cast<int>(fl_width(' '));
+    int widths[std::size(LINKS)];
+    int lineW = -space, right = 0;
+    bool crowded = false;
+    for (size_t i = 0; i < std::size(LINKS); ++i) {
+        const Fl_Button* link = *LINKS[i].handle;
+        int h = 0;
+        widths[i] = 0;
+        fl_measure(link->label(), widths[i], h, 0);
+        lineW += widths[i] + space;
+        const int left = link->x() + (link->w() - widths[i]) / 2;  // as the toolkit centres it
+        crowded |= left < (i ? right + margin : edge);
+        right = left + widths[i];
+    }
+    if (!crowded && right <= mainWindow->w() - edge) return;
+    const Fl_Button* first = *LINKS[0].handle;
+    const Fl_Button* last = *LINKS[std::size(LINKS) - 1].handle;
+    const int centre = (first->x() + last->x() + last->w()) / 2;
+    int x = std::max(edge, std::min(centre - lineW / 2, mainWindow->w() - edge - lineW));
+    for (size_t i = 0; i < std::size(LINKS); ++i) {
+        Fl_Button* link = *LINKS[i].handle;
+        link->resize(x, link->y(), widths[i], link->h());
+        x += widths[i] + space;
+    }
 }
 
 void destroyLauncherWindow() {

@@ -34,6 +34,11 @@ extern Fl_Button* europeShopLink;
 // Runs after fl_initialize so that the coordinates stay top-down.
 void buildLauncherWindow();
 
+// Lays out the link row from the labels' widths where the boxes made at
+// 96 dpi would crowd them. The first link drawn does it; code that measures
+// the window without drawing it calls it first.
+void layOutLinks();
+
 // Deletes the window and its picture and clears every handle, so that tests
 // can build it again from scratch (at another scale, too).
 void destroyLauncherWindow();
