@@ -15,10 +15,16 @@ std::set<int> heldKeys;
 bool repeated = false;
 bool fromController = false;
 bool sendingControllerKey = false;
+bool keyRepeatsReported = false;
 
 int watch(int event, Fl_Window* window) {
     switch (event) {
         case FL_KEYDOWN:
+            // Asked at the first key, long before a key held down repeats,
+            // rather than at start-up: a launcher only ever clicked does
+            // without the keyboard extension's memory.
+            if (!keyRepeatsReported) platform::reportKeyRepeatsAsPresses();
+            keyRepeatsReported = true;
             // A controller's keys come as single presses.
             fromController = sendingControllerKey;
             repeated = !sendingControllerKey && !heldKeys.insert(Fl::event_key()).second;
@@ -51,7 +57,6 @@ int watch(int event, Fl_Window* window) {
 }  // namespace
 
 void watchInput() {
-    platform::reportKeyRepeatsAsPresses();
     Fl::event_dispatch(watch);
 }
 
