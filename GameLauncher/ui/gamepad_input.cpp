@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <iterator>
 #include <vector>
 
 #include "input/pad_navigation.h"
@@ -44,27 +45,19 @@ Fl_Window* keyTarget() {
     return mainWindow && mainWindow->shown() ? mainWindow : nullptr;
 }
 
+// The keyboard's key for each navigation but Start, in NavKey's order.
+const int KEYS[] = {FL_Up, FL_Down, FL_Left, FL_Right, FL_Enter, FL_Escape};
+static_assert(std::size(KEYS) == static_cast<size_t>(NavKey::Start), "a key for each but Start");
+
 void send(NavKey key) {
     Fl_Window* target = keyTarget();
     if (!target) return;
     showFocus();
-    switch (key) {
-        case NavKey::Up:
-            return sendControllerKey(target, FL_Up);
-        case NavKey::Down:
-            return sendControllerKey(target, FL_Down);
-        case NavKey::Left:
-            return sendControllerKey(target, FL_Left);
-        case NavKey::Right:
-            return sendControllerKey(target, FL_Right);
-        case NavKey::Accept:
-            return sendControllerKey(target, FL_Enter);
-        case NavKey::Back:
-            return sendControllerKey(target, FL_Escape);
-        case NavKey::Start:
-            // Only in the window itself: not in a menu or the dialog.
-            if (target == mainWindow) pressStartGame();
-            return;
+    if (key != NavKey::Start) {
+        sendControllerKey(target, KEYS[static_cast<int>(key)]);
+    } else if (target == mainWindow) {
+        // Only in the window itself: not in a menu or the dialog.
+        pressStartGame();
     }
 }
 

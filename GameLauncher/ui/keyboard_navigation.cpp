@@ -71,6 +71,12 @@ void useFocused() {
     }
 }
 
+// Return or the keypad's Enter, without a modifier.
+bool isEnter(int key, int state) {
+    return (key == FL_Enter || key == FL_KP_Enter) &&
+           !(state & (FL_SHIFT | FL_CTRL | FL_ALT | FL_META));
+}
+
 }  // namespace
 
 void pressStartGame() {
@@ -79,15 +85,11 @@ void pressStartGame() {
     }
 }
 
-bool isEnterKey() {
-    int key = Fl::event_key();
-    return (key == FL_Enter || key == FL_KP_Enter) &&
-           !(Fl::event_state() & (FL_SHIFT | FL_CTRL | FL_ALT | FL_META));
-}
+bool isEnterKey() { return isEnter(Fl::event_key(), Fl::event_state()); }
 
 bool handleMainWindowKey(int key, int state) {
     if (state & (FL_CTRL | FL_ALT | FL_META)) return false;
-    const bool enter = (key == FL_Enter || key == FL_KP_Enter) && !(state & FL_SHIFT);
+    const bool enter = isEnter(key, state);
     if (!enter && key != FL_Tab && key != ' ' && key != FL_Up && key != FL_Down && key != FL_Left &&
         key != FL_Right) {
         return false;
